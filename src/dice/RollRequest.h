@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+
+namespace dice {
+
+// Die type index: the position of the chosen die-type button, 0..11.
+inline constexpr int kPercentileDieType = 10;
+inline constexpr int kCustomDieType = 11;
+inline constexpr int kDieTypeCount = 12;
+
+inline constexpr std::int16_t kNoSides = 0;
+inline constexpr std::int16_t kPercentileSides = 100;
+inline constexpr std::int16_t kCustomSides = 999; // marks Custom, never a face count
+
+// Sides of each die type, by index; -1 never occurs for a valid index.
+std::int16_t SidesOfDieType(int dieType);
+
+// The validated settings of one roll.
+struct RollRequest
+{
+    int DieType = 0;
+    std::int16_t Sides = 0;
+    std::int16_t NumDice = 0;
+    std::int16_t CustomDieLow = 0;  // Custom only, else 0
+    std::int16_t CustomDieHigh = 0; // Custom only, else 0
+    std::int16_t DieModifier = 0;   // added to every die
+    std::int16_t RollModifier = 0;  // added to the total
+
+    friend bool operator==(const RollRequest&, const RollRequest&) = default;
+};
+
+} // namespace dice
