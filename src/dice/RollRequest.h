@@ -13,7 +13,7 @@ inline constexpr std::int16_t kNoSides = 0;
 inline constexpr std::int16_t kPercentileSides = 100;
 inline constexpr std::int16_t kCustomSides = 999; // marks Custom, never a face count
 
-// Sides of each die type, by index; -1 never occurs for a valid index.
+// Sides of each die type, by index; 0 (no die) for an index outside 0..11.
 std::int16_t SidesOfDieType(int dieType);
 
 // The validated settings of one roll.

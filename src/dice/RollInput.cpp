@@ -1,0 +1,90 @@
+#include "RollInput.h"
+
+#include "NumberText.h"
+
+namespace dice {
+
+namespace {
+
+constexpr const char* kDieRollTitle = "Die Roll Error";
+constexpr const char* kCustomDieRollTitle = "Custom Die Roll Error";
+
+RollInputError Refusal(const char* message, RollField focus)
+{
+    return RollInputError{message, kCustomDieRollTitle, focus};
+}
+
+// The die type whose button matches Sides; -1 when Sides names none of them,
+// which the window never produces but a roll must not guess at.
+int DieTypeOf(std::int16_t sides, bool customSelected)
+{
+    if (customSelected)
+        return sides == kCustomSides ? kCustomDieType : -1;
+    for (int dieType = 0; dieType < kCustomDieType; ++dieType) {
+        if (SidesOfDieType(dieType) == sides)
+            return dieType;
+    }
+    return -1;
+}
+
+} // namespace
+
+RollValidation ValidateRollInput(const RollInput& input)
+{
+    RollValidation validation;
+    auto refuse = [&validation](RollInputError error) {
+        validation.Outcome = std::move(error);
+        return validation;
+    };
+
+    RollRequest request;
+    request.Sides = input.Sides;
+    request.DieType = DieTypeOf(input.Sides, input.CustomSelected);
+    if (input.Sides == kNoSides || request.DieType < 0)
+        return refuse({"You must select a Die Type.", kDieRollTitle, RollField::None});
+
+    if (request.DieType == kCustomDieType) {
+        const double low = LeadingNumber(input.CustomDieLowText);
+        if (low > 999)
+            return refuse(Refusal("Your Lower Limit must be less than 1000", RollField::CustomDieLow));
+        request.CustomDieLow = ToInt16Rounded(low);
+        validation.LowerLimitWasEmpty = input.CustomDieLowText.empty();
+
+        const double high = LeadingNumber(input.CustomDieHighText);
+        if (high > 1000)
+            return refuse(Refusal("Your Upper Limit must be 1000 or less!", RollField::CustomDieHigh));
+        request.CustomDieHigh = ToInt16Rounded(high);
+
+        if (request.CustomDieLow < 0)
+            return refuse(Refusal("The Lower Limit for your Custom Die Type must be 0 or greater.",
+                                  RollField::CustomDieLow));
+        if (request.CustomDieHigh == 0)
+            return refuse(Refusal("You must select an Upper Limit for your Custom Die Type.",
+                                  RollField::CustomDieHigh));
+        if (request.CustomDieLow > request.CustomDieHigh)
+            return refuse(Refusal("Your Lower Limit is higher than your Upper Limit!", RollField::CustomDieLow));
+        if (request.CustomDieLow == request.CustomDieHigh)
+            return refuse(Refusal("Your Lower Limit is the same as your Upper Limit!", RollField::CustomDieLow));
+    }
+
+    const double rollModifier = LeadingNumber(input.RollModifierText);
+    if (rollModifier < -1000 || rollModifier > 1000)
+        return refuse(Refusal("Roll Modifier must be between -1000 and 1000.", RollField::RollModifier));
+    const double dieModifier = LeadingNumber(input.DieModifierText);
+    if (dieModifier < -100 || dieModifier > 100)
+        return refuse(Refusal("Die Modifier must be between -100 and 100.", RollField::DieModifier));
+    request.RollModifier = ToInt16Rounded(rollModifier);
+    request.DieModifier = ToInt16Rounded(dieModifier);
+
+    const double numDice = LeadingNumber(input.NumDiceText);
+    if (numDice > 1000)
+        return refuse(Refusal("Sorry you only have 1000 dice in your dice bag!", RollField::None));
+    // A negative count passes, as the window's key filter keeps it out of
+    // typed input; the engine draws nothing for it.
+    request.NumDice = ToInt16Rounded(numDice);
+
+    validation.Outcome = request;
+    return validation;
+}
+
+} // namespace dice
