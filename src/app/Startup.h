@@ -1,0 +1,10 @@
+#pragma once
+
+namespace dice {
+class RandomSource;
+}
+class frmDice;
+
+// Creates the main window, runs its load handler and shows it with the focus
+// in the number of dice.
+frmDice* startMainWindow(dice::RandomSource& source);

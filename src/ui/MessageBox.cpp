@@ -1,0 +1,46 @@
+#include "MessageBox.h"
+
+#include <QMessageBox>
+
+#include <utility>
+
+namespace MessageBox {
+
+namespace {
+Recorder& recorder()
+{
+    static Recorder instance;
+    return instance;
+}
+
+QMessageBox::Icon iconFor(int style)
+{
+    switch (style & 0x70) {
+    case Critical:
+        return QMessageBox::Critical;
+    case Exclamation:
+        return QMessageBox::Warning;
+    case Information:
+        return QMessageBox::Information;
+    case 32:
+        return QMessageBox::Question;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+} // namespace
+
+void setRecorder(Recorder r) { recorder() = std::move(r); }
+
+void show(QWidget* owner, const QString& text, int style, const QString& title)
+{
+    if (recorder()) {
+        recorder()({text, style, title});
+        return;
+    }
+    QMessageBox box(iconFor(style), title, text, QMessageBox::Ok, owner);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+} // namespace MessageBox

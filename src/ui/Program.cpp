@@ -1,0 +1,99 @@
+#include "Program.h"
+
+#include "AppSettings.h"
+#include "MessageBox.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QScreen>
+#include <QWidget>
+
+#include <exception>
+#include <utility>
+
+#include "Twips.h"
+
+namespace Program {
+
+namespace {
+
+// Thrown by end(); only runHandler catches it.
+struct EndRequested
+{
+    int status;
+};
+
+bool ending = false;
+std::optional<QSize> pretendScreen;
+
+QuitHook& quitHook()
+{
+    static QuitHook hook = [](int status) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            w->close();
+        QCoreApplication::exit(status);
+    };
+    return hook;
+}
+
+void finish(int status)
+{
+    ending = true;
+    quitHook()(status);
+}
+
+} // namespace
+
+void runHandler(const std::function<void()>& handler)
+{
+    if (ending)
+        return;
+    try {
+        handler();
+    } catch (const EndRequested& request) {
+        finish(request.status);
+    } catch (const std::exception& failure) {
+        MessageBox::show(QApplication::activeWindow(),
+                         QStringLiteral("Unexpected failure: %1").arg(QString::fromUtf8(failure.what())),
+                         MessageBox::Critical, AppSettings::get().title);
+        finish(1);
+    } catch (...) {
+        MessageBox::show(QApplication::activeWindow(), QStringLiteral("Unexpected failure."),
+                         MessageBox::Critical, AppSettings::get().title);
+        finish(1);
+    }
+}
+
+void end(int status) { throw EndRequested{status}; }
+
+bool isEnding() { return ending; }
+
+void setQuitHook(QuitHook hook) { quitHook() = std::move(hook); }
+
+void resetEndingForTests() { ending = false; }
+
+void showModal(QDialog* window, QWidget* owner, const std::function<void()>& load)
+{
+    window->setParent(owner, window->windowFlags());
+    window->setWindowModality(Qt::ApplicationModal);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    load();
+    window->exec();
+}
+
+void unload(QWidget* window) { window->close(); }
+
+QSize screenSizeTwips()
+{
+    if (pretendScreen)
+        return *pretendScreen;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize px = screen ? screen->size() : QSize(640, 480);
+    return {Twips::fromPixels(px.width()), Twips::fromPixels(px.height())};
+}
+
+void setScreenSizeTwipsForTests(std::optional<QSize> size) { pretendScreen = size; }
+
+QString directory() { return QCoreApplication::applicationDirPath(); }
+
+} // namespace Program

@@ -1,0 +1,185 @@
+// The main window: construction, event binding, start state and reset.
+#include "frmDice.h"
+
+#include "FormEvents.h"
+#include "Fonts.h"
+#include "Forms.h"
+#include "Program.h"
+#include "Twips.h"
+
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+
+#include <dice/RandomSource.h>
+
+namespace {
+constexpr int ClientWidthTwips = 6540;
+constexpr int ClientHeightTwips = 5205;
+constexpr int RollModifierZero = 15;
+constexpr int DieModifierZero = 10;
+constexpr int ResultFramesLeft = 1920;
+} // namespace
+
+frmDice::frmDice(dice::RandomSource& source, QWidget* parent)
+    : QMainWindow(parent), source_(source)
+{
+    setupUi(this);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/rollwright.png")));
+    applyFonts();
+
+    optDieType = {optDieType_0, optDieType_1, optDieType_2, optDieType_3,
+                  optDieType_4, optDieType_5, optDieType_6, optDieType_7,
+                  optDieType_8, optDieType_9, optDieType_10, optDieType_11};
+    dieTypeGroup_ = new QButtonGroup(this);
+    for (int i = 0; i < static_cast<int>(optDieType.size()); ++i)
+        dieTypeGroup_->addButton(optDieType[static_cast<std::size_t>(i)], i);
+    updateDieTypeTabStop();
+
+    // Alt+A opens the Action menu; the About button keeps its underline only.
+    cmdAbout->setShortcut(QKeySequence());
+
+    for (QComboBox* list : {cmbRollModifier, cmbDieModifier}) {
+        list->setCompleter(nullptr); // typed digits must never turn into an entry
+        list->setDuplicatesEnabled(true);
+    }
+    for (QPlainTextEdit* box : {txtIndivRolls, txtIndivRollsMulti, txtModRolls, txtModRollsMulti})
+        box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+    clientArea->setFixedSize(Twips::toPixels(ClientWidthTwips), Twips::toPixels(ClientHeightTwips));
+    setFixedSize(sizeHint());
+
+    events_ = new FormEvents(this);
+    events_->setDefaultButton(cmdRoll);
+    for (QPlainTextEdit* box : {txtIndivRolls, txtIndivRollsMulti, txtModRolls, txtModRollsMulti})
+        events_->keepEnterIn(box);
+    bindEvents();
+    Forms::dice = this;
+}
+
+frmDice::~frmDice() = default;
+
+void frmDice::applyFonts()
+{
+    clientArea->setFont(Fonts::dialog());
+    const QFont field = Fonts::field();
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             txtNumDice, txtCustomDieLow, txtCustomDieHigh, txtTotalResult, txtIndivRolls,
+             txtIndivRollsMulti, txtModRolls, txtModRollsMulti, cmbRollModifier, cmbDieModifier})
+        w->setFont(field);
+}
+
+void frmDice::bindEvents()
+{
+    connect(dieTypeGroup_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            Program::runHandler([&] { optDieType_Click(id); });
+    });
+
+    events_->onClick(txtNumDice, [this] { txtNumDice_Click(); });
+    events_->onGotFocus(txtNumDice, [this] { txtNumDice_GotFocus(); });
+    events_->onKeyPress(txtNumDice, [this](int& k) { txtNumDice_KeyPress(k); });
+    events_->onClick(txtCustomDieLow, [this] { txtCustomDieLow_Click(); });
+    events_->onGotFocus(txtCustomDieLow, [this] { txtCustomDieLow_GotFocus(); });
+    events_->onKeyPress(txtCustomDieLow, [this](int& k) { txtCustomDieLow_KeyPress(k); });
+    events_->onClick(txtCustomDieHigh, [this] { txtCustomDieHigh_Click(); });
+    events_->onGotFocus(txtCustomDieHigh, [this] { txtCustomDieHigh_GotFocus(); });
+    events_->onKeyPress(txtCustomDieHigh, [this](int& k) { txtCustomDieHigh_KeyPress(k); });
+
+    connect(cmbRollModifier, &QComboBox::activated, this, handlerOf(this, &frmDice::cmbRollModifier_Click));
+    events_->onGotFocus(cmbRollModifier, [this] { cmbRollModifier_GotFocus(); });
+    events_->onKeyPress(cmbRollModifier, [this](int& k) { cmbRollModifier_KeyPress(k); });
+    connect(cmbDieModifier, &QComboBox::activated, this, handlerOf(this, &frmDice::cmbDieModifier_Click));
+    connect(cmbDieModifier->lineEdit(), &QLineEdit::textEdited, this,
+            handlerOf(this, &frmDice::cmbDieModifier_Change));
+    events_->onGotFocus(cmbDieModifier, [this] { cmbDieModifier_GotFocus(); });
+    events_->onKeyPress(cmbDieModifier, [this](int& k) { cmbDieModifier_KeyPress(k); });
+
+    connect(cmdRoll, &QPushButton::clicked, this, handlerOf(this, &frmDice::cmdRoll_Click));
+    connect(cmdClear, &QPushButton::clicked, this, handlerOf(this, &frmDice::cmdClear_Click));
+    connect(cmdAbout, &QPushButton::clicked, this, handlerOf(this, &frmDice::cmdAbout_Click));
+    connect(cmdExit, &QPushButton::clicked, this, handlerOf(this, &frmDice::cmdExit_Click));
+    connect(mnuActionRollDice, &QAction::triggered, this, handlerOf(this, &frmDice::mnuActionRollDice_Click));
+    connect(mnuActionClearResults, &QAction::triggered, this,
+            handlerOf(this, &frmDice::mnuActionClearResults_Click));
+    connect(mnuActionExit, &QAction::triggered, this, handlerOf(this, &frmDice::mnuActionExit_Click));
+    connect(mnuHelpContents, &QAction::triggered, this, handlerOf(this, &frmDice::mnuHelpContents_Click));
+    connect(mnuHelpSearch, &QAction::triggered, this, handlerOf(this, &frmDice::mnuHelpSearch_Click));
+    connect(mnuHelpAbout, &QAction::triggered, this, handlerOf(this, &frmDice::mnuHelpAbout_Click));
+}
+
+void frmDice::moveFocus(QWidget* control) { events_->moveFocus(control); }
+
+void frmDice::selectEntry(QComboBox* list, int index)
+{
+    {
+        const QSignalBlocker quiet(list);
+        list->setCurrentIndex(index);
+    }
+    if (list == cmbRollModifier)
+        cmbRollModifier_Click();
+    else
+        cmbDieModifier_Click();
+}
+
+void frmDice::Form_Load()
+{
+    // Centred on the screen from the outer size, in single precision and not
+    // clamped: a screen smaller than the window puts its corner off screen.
+    const QSize screen = Program::screenSizeTwips();
+    const float top = (static_cast<float>(screen.height()) - static_cast<float>(Twips::outerHeight(this))) / 2.0f;
+    const float left = (static_cast<float>(screen.width()) - static_cast<float>(Twips::outerWidth(this))) / 2.0f;
+    Twips::moveWindow(this, left, top);
+
+    selectEntry(cmbRollModifier, RollModifierZero);
+    selectEntry(cmbDieModifier, DieModifierZero);
+}
+
+void frmDice::clearDieTypes()
+{
+    // An exclusive group cannot be emptied; clearing runs no die-type handler.
+    const QSignalBlocker quiet(dieTypeGroup_);
+    dieTypeGroup_->setExclusive(false);
+    for (QRadioButton* button : optDieType)
+        button->setChecked(false);
+    dieTypeGroup_->setExclusive(true);
+    updateDieTypeTabStop();
+}
+
+void frmDice::updateDieTypeTabStop()
+{
+    // Tab enters the group at its chosen button, or at the first when none is.
+    QAbstractButton* stop = dieTypeGroup_->checkedButton();
+    if (!stop)
+        stop = optDieType[0];
+    for (QRadioButton* button : optDieType)
+        button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void frmDice::cmdClear_Click()
+{
+    clearDieTypes();
+    txtNumDice->setText(QStringLiteral("1"));
+    txtTotalResult->clear();
+    txtIndivRolls->clear();
+    txtIndivRollsMulti->clear();
+    txtModRolls->clear();
+    txtModRollsMulti->clear();
+    sides_ = 0;
+    txtCustomDieLow->setText(QStringLiteral("0"));
+    txtCustomDieHigh->setText(QStringLiteral("0"));
+    txtIndivRolls->show();
+    txtIndivRollsMulti->hide();
+    txtModRolls->show();
+    txtModRollsMulti->hide();
+    selectEntry(cmbRollModifier, RollModifierZero);
+    selectEntry(cmbDieModifier, DieModifierZero); // hides the Modified Die Rolls frame
+    fraCustom->hide();
+    Twips::setLeft(fraActual, ResultFramesLeft);
+    Twips::setLeft(fraModified, ResultFramesLeft);
+    moveFocus(txtNumDice);
+}

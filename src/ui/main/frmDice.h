@@ -1,0 +1,87 @@
+#pragma once
+
+#include "ui_frmDice.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+
+class FormEvents;
+class QButtonGroup;
+class QComboBox;
+class QRadioButton;
+
+namespace dice {
+class RandomSource;
+struct RollResult;
+} // namespace dice
+
+// The main window: every setting of a roll, its results and the commands.
+class frmDice : public QMainWindow, private Ui::frmDice
+{
+    Q_OBJECT
+
+public:
+    explicit frmDice(dice::RandomSource& source, QWidget* parent = nullptr);
+    ~frmDice() override;
+
+    std::int16_t Sides() const { return sides_; }
+
+    // Load, start state and reset
+    void Form_Load();
+    void cmdClear_Click();
+
+    // Rolling
+    void cmdRoll_Click();
+    void ShowRollResult(const dice::RollResult& result);
+
+    // Die type
+    void optDieType_Click(int index);
+    void SelectDieType(int dieType);
+
+    // Fields
+    void txtNumDice_Click();
+    void txtNumDice_GotFocus();
+    void txtNumDice_KeyPress(int& keyAscii);
+    void txtCustomDieLow_Click();
+    void txtCustomDieLow_GotFocus();
+    void txtCustomDieLow_KeyPress(int& keyAscii);
+    void txtCustomDieHigh_Click();
+    void txtCustomDieHigh_GotFocus();
+    void txtCustomDieHigh_KeyPress(int& keyAscii);
+    void cmbRollModifier_Click();
+    void cmbRollModifier_GotFocus();
+    void cmbRollModifier_KeyPress(int& keyAscii);
+    void cmbDieModifier_Change();
+    void cmbDieModifier_Click();
+    void cmbDieModifier_GotFocus();
+    void cmbDieModifier_KeyPress(int& keyAscii);
+
+    // Commands
+    void cmdAbout_Click();
+    void cmdExit_Click();
+    void mnuActionRollDice_Click();
+    void mnuActionClearResults_Click();
+    void mnuActionExit_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpSearch_Click();
+    void mnuHelpAbout_Click();
+
+private:
+    void bindEvents();
+    void applyFonts();
+    // Selecting an entry from code is a choice: the list's Click handler runs
+    // at once, also for the entry already selected.
+    void selectEntry(QComboBox* list, int index);
+    void clearResults();
+    void clearDieTypes();
+    void updateDieTypeTabStop();
+    void moveFocus(QWidget* control);
+
+    dice::RandomSource& source_;
+    FormEvents* events_;
+    QButtonGroup* dieTypeGroup_;
+    std::array<QRadioButton*, 12> optDieType{};
+    std::int16_t sides_ = 0;
+};
