@@ -1,0 +1,342 @@
+#include "HelpWindow.h"
+
+#include "HelpFileParser.h"
+#include "HelpInstance.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace help {
+namespace {
+
+QString escaped(const QString& text)
+{
+    return text.toHtmlEscaped();
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent)
+{
+    setWindowTitle(tr("Rollwright Help"));
+    resize(880, 620);
+
+    m_backButton = new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), tr("&Back"));
+    m_backButton->setObjectName(QStringLiteral("backButton"));
+    m_backButton->setAccessibleName(tr("Back"));
+    m_backButton->setToolTip(tr("Go back to the previous topic (Alt+Left)"));
+    m_backButton->setEnabled(false);
+    m_backButton->setAutoDefault(false);
+
+    m_contentsList = new QListWidget;
+    m_contentsList->setObjectName(QStringLiteral("contentsList"));
+    m_contentsList->setAccessibleName(tr("Contents"));
+
+    m_keywordEdit = new QLineEdit;
+    m_keywordEdit->setObjectName(QStringLiteral("keywordEdit"));
+    m_keywordEdit->setAccessibleName(tr("Keyword"));
+    m_keywordEdit->setClearButtonEnabled(true);
+    m_keywordEdit->installEventFilter(this);
+    auto* keywordLabel = new QLabel(tr("Type the first letters of a &keyword:"));
+    keywordLabel->setBuddy(m_keywordEdit);
+
+    m_indexList = new QListWidget;
+    m_indexList->setObjectName(QStringLiteral("indexList"));
+    m_indexList->setAccessibleName(tr("Keywords"));
+    m_displayButton = new QPushButton(tr("&Display"));
+    m_displayButton->setAutoDefault(false);
+
+    m_indexPane = new QWidget;
+    auto* indexLayout = new QVBoxLayout(m_indexPane);
+    indexLayout->addWidget(keywordLabel);
+    indexLayout->addWidget(m_keywordEdit);
+    indexLayout->addWidget(m_indexList, 1);
+    indexLayout->addWidget(m_displayButton, 0, Qt::AlignRight);
+
+    m_panes = new QTabWidget;
+    m_panes->setObjectName(QStringLiteral("panes"));
+    m_panes->setAccessibleName(tr("Contents and Index"));
+    m_panes->addTab(m_contentsList, tr("&Contents"));
+    m_panes->addTab(m_indexPane, tr("I&ndex"));
+
+    m_topicView = new QTextBrowser;
+    m_topicView->setObjectName(QStringLiteral("topicView"));
+    m_topicView->setAccessibleName(tr("Topic"));
+    m_topicView->setOpenLinks(false);
+    m_topicView->document()->setDocumentMargin(12);
+
+    auto* splitter = new QSplitter(Qt::Horizontal);
+    splitter->addWidget(m_panes);
+    splitter->addWidget(m_topicView);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({270, 610});
+    splitter->setChildrenCollapsible(false);
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(m_backButton);
+    buttonRow->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttonRow);
+    layout->addWidget(splitter, 1);
+
+    connect(m_backButton, &QPushButton::clicked, this, &HelpWindow::goBack);
+    auto* backShortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), this);
+    connect(backShortcut, &QShortcut::activated, this, &HelpWindow::goBack);
+
+    connect(m_contentsList, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && row < m_file.topics.size())
+            navigate({Page::Kind::Topic, m_file.topics[row].id});
+    });
+    // A click on the current row still matters after a keyword's topic list.
+    connect(m_contentsList, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int row = m_contentsList->row(item);
+        if (row >= 0 && row < m_file.topics.size())
+            navigate({Page::Kind::Topic, m_file.topics[row].id});
+    });
+
+    connect(m_keywordEdit, &QLineEdit::textChanged, this, &HelpWindow::selectPartialKey);
+    connect(m_keywordEdit, &QLineEdit::returnPressed, this, &HelpWindow::displaySelectedKeyword);
+    connect(m_indexList, &QListWidget::itemActivated, this, &HelpWindow::displaySelectedKeyword);
+    connect(m_indexList, &QListWidget::itemClicked, this, &HelpWindow::displaySelectedKeyword);
+    connect(m_displayButton, &QPushButton::clicked, this, &HelpWindow::displaySelectedKeyword);
+    connect(m_topicView, &QTextBrowser::anchorClicked, this, &HelpWindow::openLink);
+}
+
+void HelpWindow::performRequest(const HelpRequest& request)
+{
+    const QString path = canonicalHelpPath(request.file);
+    // A file that failed is read again: the user may have put it right meanwhile.
+    if (path != m_file.path || m_file.hasErrors())
+        setHelpFile(loadHelpFile(path));
+    if (request.mode == HelpRequest::Mode::Index)
+        showIndex(request.keyword);
+    else
+        showContents();
+}
+
+void HelpWindow::setHelpFile(HelpFile file)
+{
+    m_file = std::move(file);
+    m_index = HelpIndex(m_file);
+    m_history.clear();
+    m_current.reset();
+    m_backButton->setEnabled(false);
+    buildContents();
+    buildIndex();
+
+    const bool usable = !m_file.hasErrors();
+    m_panes->setEnabled(usable);
+    if (usable)
+        showTopic(m_file.topics.constFirst().id);
+    else
+        showErrors();
+}
+
+void HelpWindow::buildContents()
+{
+    const QSignalBlocker blocker(m_contentsList);
+    m_contentsList->clear();
+    for (const HelpTopic& topic : std::as_const(m_file.topics))
+        m_contentsList->addItem(topic.title);
+}
+
+void HelpWindow::buildIndex()
+{
+    const QSignalBlocker blocker(m_indexList);
+    m_indexList->clear();
+    for (const HelpIndex::Entry& entry : m_index.entries())
+        m_indexList->addItem(entry.keyword);
+}
+
+void HelpWindow::showContents()
+{
+    m_panes->setCurrentWidget(m_contentsList);
+    if (!m_file.hasErrors())
+        showTopic(m_file.topics.constFirst().id);
+    m_contentsList->setFocus();
+}
+
+void HelpWindow::showIndex(const QString& keyword)
+{
+    m_panes->setCurrentWidget(m_indexPane);
+    m_keywordEdit->setText(keyword);
+    selectPartialKey(keyword); // also when the text was already there
+    m_keywordEdit->setFocus();
+}
+
+bool HelpWindow::showTopic(const QString& id)
+{
+    if (!m_file.topic(id))
+        return false;
+    navigate({Page::Kind::Topic, id});
+    return true;
+}
+
+void HelpWindow::openLink(const QUrl& url)
+{
+    if (url.scheme() == QString::fromUtf16(topicLinkScheme)) {
+        if (!showTopic(url.path())) {
+            showMessage(tr("<h2>Topic not found</h2><p>This link leads to the topic "
+                           "<b>%1</b>, which the help file does not have.</p>"
+                           "<p>Use <b>Back</b> to return.</p>")
+                            .arg(escaped(url.path())));
+        }
+        return;
+    }
+    QDesktopServices::openUrl(url);
+}
+
+void HelpWindow::goBack()
+{
+    if (m_history.isEmpty())
+        return;
+    m_current = m_history.takeLast();
+    render(*m_current);
+    m_backButton->setEnabled(canGoBack());
+}
+
+QString HelpWindow::currentTopicId() const
+{
+    return m_current && m_current->kind == Page::Kind::Topic ? m_current->key : QString();
+}
+
+void HelpWindow::bringToFront()
+{
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void HelpWindow::navigate(const Page& page)
+{
+    if (m_current && *m_current != page) {
+        m_history.append(*m_current);
+        if (m_history.size() > maxHistory)
+            m_history.removeFirst();
+    }
+    m_current = page;
+    render(page);
+    m_backButton->setEnabled(canGoBack());
+}
+
+void HelpWindow::render(const Page& page)
+{
+    if (page.kind == Page::Kind::Topic) {
+        const HelpTopic* topic = m_file.topic(page.key);
+        m_topicView->setMarkdown(QStringLiteral("# %1\n\n%2").arg(topic->title, topic->body));
+    } else {
+        const qsizetype entry = m_index.find(page.key);
+        QString html = tr("<h2>%1</h2><p>These topics are about this keyword:</p><ul>")
+                           .arg(escaped(page.key));
+        for (const QString& id : m_index.entries()[entry].topicIds) {
+            html += QStringLiteral("<li><a href=\"%1:%2\">%3</a></li>")
+                        .arg(QString::fromUtf16(topicLinkScheme), escaped(id),
+                             escaped(m_file.topic(id)->title));
+        }
+        m_topicView->setHtml(html + QStringLiteral("</ul>"));
+    }
+    syncContentsSelection();
+}
+
+void HelpWindow::showMessage(const QString& html)
+{
+    m_topicView->setHtml(html);
+}
+
+void HelpWindow::showErrors()
+{
+    QString html = tr("<h2>The help file cannot be shown</h2><p>File: <b>%1</b></p>")
+                       .arg(escaped(QDir::toNativeSeparators(m_file.path)));
+    html += QStringLiteral("<ul>");
+    for (const HelpDiagnostic& diagnostic : std::as_const(m_file.diagnostics)) {
+        if (diagnostic.severity != HelpDiagnostic::Severity::Error)
+            continue;
+        html += diagnostic.line > 0
+                    ? tr("<li>Line %1: %2</li>").arg(diagnostic.line).arg(escaped(diagnostic.message))
+                    : QStringLiteral("<li>%1</li>").arg(escaped(diagnostic.message));
+    }
+    html += QStringLiteral("</ul>");
+    html += tr("<p>Rollwright's help file, Rollwright.hlp, belongs in the same folder as the "
+               "program. Installing Rollwright again puts it back.</p>");
+    showMessage(html);
+}
+
+void HelpWindow::selectPartialKey(const QString& text)
+{
+    if (text.isEmpty()) {
+        m_indexList->setCurrentRow(-1);
+        m_indexList->clearSelection();
+        m_indexList->scrollToTop();
+        return;
+    }
+    // Without a match the previous choice stays, as the nearest one typed so far.
+    const qsizetype row = m_index.firstMatch(text);
+    if (row < 0)
+        return;
+    m_indexList->setCurrentRow(static_cast<int>(row));
+    m_indexList->scrollToItem(m_indexList->item(static_cast<int>(row)),
+                              QAbstractItemView::PositionAtTop);
+}
+
+void HelpWindow::displaySelectedKeyword()
+{
+    const int row = m_indexList->currentRow();
+    if (row < 0 || row >= m_index.entries().size())
+        return;
+    const HelpIndex::Entry& entry = m_index.entries()[row];
+    if (entry.topicIds.size() == 1)
+        navigate({Page::Kind::Topic, entry.topicIds.constFirst()});
+    else
+        navigate({Page::Kind::KeywordTopics, entry.keyword});
+}
+
+void HelpWindow::syncContentsSelection()
+{
+    const QSignalBlocker blocker(m_contentsList);
+    const QString id = currentTopicId();
+    for (int row = 0; row < m_file.topics.size(); ++row) {
+        if (m_file.topics[row].id == id) {
+            m_contentsList->setCurrentRow(row);
+            return;
+        }
+    }
+    m_contentsList->clearSelection();
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The arrow keys in the keyword field move through the keywords below it.
+    if (watched == m_keywordEdit && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        switch (key->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            QCoreApplication::sendEvent(m_indexList, event);
+            return true;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace help

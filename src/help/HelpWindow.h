@@ -1,0 +1,85 @@
+#pragma once
+
+#include "HelpFile.h"
+#include "HelpIndex.h"
+#include "HelpRequest.h"
+
+#include <QList>
+#include <QWidget>
+
+#include <optional>
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTabWidget;
+class QTextBrowser;
+class QUrl;
+
+namespace help {
+
+// The viewer's window: Contents and Index panes beside the chosen topic.
+class HelpWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit HelpWindow(QWidget* parent = nullptr);
+
+    // Loads the request's file unless it is already shown, then shows what it asks for.
+    void performRequest(const HelpRequest& request);
+    void setHelpFile(HelpFile file);
+    const HelpFile& helpFile() const { return m_file; }
+
+    void showContents();
+    void showIndex(const QString& keyword);
+    bool showTopic(const QString& id);
+    void openLink(const QUrl& url);
+    void goBack();
+    bool canGoBack() const { return !m_history.isEmpty(); }
+    // Empty while no topic is shown (an error or a list of topics for a keyword).
+    QString currentTopicId() const;
+    void bringToFront();
+
+    static constexpr int maxHistory = 100;
+
+private:
+    struct Page
+    {
+        enum class Kind
+        {
+            Topic,
+            KeywordTopics, // the topics listing one index keyword
+        };
+        Kind kind = Kind::Topic;
+        QString key;
+        friend bool operator==(const Page&, const Page&) = default;
+    };
+
+    void buildContents();
+    void buildIndex();
+    void navigate(const Page& page);
+    void render(const Page& page);
+    void showMessage(const QString& html);
+    void showErrors();
+    void selectPartialKey(const QString& text);
+    void displaySelectedKeyword();
+    void syncContentsSelection();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    HelpFile m_file;
+    HelpIndex m_index;
+    std::optional<Page> m_current;
+    QList<Page> m_history;
+
+    QTabWidget* m_panes = nullptr;
+    QListWidget* m_contentsList = nullptr;
+    QWidget* m_indexPane = nullptr;
+    QLineEdit* m_keywordEdit = nullptr;
+    QListWidget* m_indexList = nullptr;
+    QPushButton* m_displayButton = nullptr;
+    QPushButton* m_backButton = nullptr;
+    QTextBrowser* m_topicView = nullptr;
+};
+
+} // namespace help

@@ -1,0 +1,84 @@
+#include "HelpCommandLine.h"
+#include "HelpFileParser.h"
+#include "HelpInstance.h"
+#include "HelpWindow.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+void printDiagnostics(QTextStream& stream, const help::HelpFile& file)
+{
+    for (const help::HelpDiagnostic& diagnostic : file.diagnostics)
+        stream << help::formatDiagnostic(file.path, diagnostic) << '\n';
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const QString program =
+        QFileInfo(arguments.value(0, QStringLiteral("rollwright-help"))).fileName();
+    const help::HelpCommandLine commandLine = help::parseHelpCommandLine(arguments);
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    using Action = help::HelpCommandLine::Action;
+    switch (commandLine.action) {
+    case Action::Invalid:
+        err << program << ": " << commandLine.error << "\n\n" << help::helpUsageText(program);
+        return 2;
+    case Action::Usage:
+        out << help::helpUsageText(program);
+        return 0;
+    case Action::Version:
+        out << program << ' ' << ROLLWRIGHT_VERSION << '\n';
+        return 0;
+    case Action::Check: {
+        const help::HelpFile file = help::loadHelpFile(commandLine.request.file);
+        printDiagnostics(out, file);
+        return file.diagnostics.isEmpty() ? 0 : 1;
+    }
+    case Action::Show:
+        break;
+    }
+
+    // Qt sees no arguments: the command line above is all this program takes.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    QApplication::setApplicationName(QStringLiteral("rollwright-help"));
+    QApplication::setApplicationVersion(QStringLiteral(ROLLWRIGHT_VERSION));
+
+    help::HelpRequest request = commandLine.request;
+    request.file = help::canonicalHelpPath(request.file);
+
+    help::HelpInstanceServer server;
+    const help::InstanceRole role =
+        help::claimInstance(server, help::instanceServerName(request.file), request);
+    if (role == help::InstanceRole::Forwarded)
+        return 0;
+    if (role == help::InstanceRole::Alone) {
+        err << program << ": warning: later requests will open further windows: "
+            << server.errorString() << '\n';
+        err.flush();
+    }
+
+    help::HelpWindow window;
+    QObject::connect(&server, &help::HelpInstanceServer::requestReceived, &window,
+                     [&window](const help::HelpRequest& next) {
+                         window.performRequest(next);
+                         window.bringToFront();
+                     });
+    window.performRequest(request);
+    printDiagnostics(err, window.helpFile());
+    err.flush();
+    window.show();
+    return QApplication::exec();
+}
