@@ -34,9 +34,13 @@ std::int16_t ModifiedValue(std::int16_t actual, std::int16_t dieModifier)
     return static_cast<std::int16_t>(std::clamp(modified, std::int32_t{1}, kInt16Max));
 }
 
-char* AppendDecimal(char* out, char* end, std::int32_t value)
+// Writes the value and ", "; the caller guarantees the room.
+char* AppendValue(char* out, std::int16_t value)
 {
-    return std::to_chars(out, end, value).ptr;
+    out = std::to_chars(out, out + kMaxValueChars, value).ptr;
+    out[0] = ',';
+    out[1] = ' ';
+    return out + kSeparatorChars;
 }
 
 } // namespace
@@ -50,43 +54,44 @@ RollResult RollDice(const RollRequest& request, RandomSource& source)
     const double faces = custom ? high - low + 1.0 : request.Sides;
     const std::size_t count = request.NumDice > 0 ? static_cast<std::size_t>(request.NumDice) : 0;
 
-    result.IndivRolls.reserve(count);
-    result.ModRolls.reserve(count);
-    // Writing into room sized for the longest values, then trimming, keeps the
-    // loop free of reallocation.
+    // Everything is written through raw pointers into room sized for the
+    // longest values, then trimmed: char stores may alias anything, so the
+    // loop must not read back through the result's members.
+    result.IndivRolls.resize(count);
+    result.ModRolls.resize(count);
     const std::size_t room = count * (kMaxValueChars + kSeparatorChars);
     result.IndivRollsText.resize(room);
     result.ModRollsText.resize(room);
-    char* indiv = result.IndivRollsText.data();
-    char* indivEnd = indiv + room;
-    char* mod = result.ModRollsText.data();
-    char* modEnd = mod + room;
+    std::int16_t* actuals = result.IndivRolls.data();
+    std::int16_t* modifieds = result.ModRolls.data();
+    char* indivBegin = result.IndivRollsText.data();
+    char* modBegin = result.ModRollsText.data();
+    char* indiv = indivBegin;
+    char* mod = modBegin;
+    const std::int16_t dieModifier = request.DieModifier;
 
     // At most 32767 dice of at most 32767 each: the sum stays inside 32 bits.
     std::int32_t sum = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const std::int16_t actual = ActualValue(faces, low, source.NextUniform());
-        const std::int16_t modified = ModifiedValue(actual, request.DieModifier);
-        result.IndivRolls.push_back(actual);
-        result.ModRolls.push_back(modified);
+        const std::int16_t modified = ModifiedValue(actual, dieModifier);
+        actuals[i] = actual;
+        modifieds[i] = modified;
         sum += modified;
 
-        if (i > 0) {
-            *indiv++ = ',';
-            *indiv++ = ' ';
-            *mod++ = ',';
-            *mod++ = ' ';
-        }
-        indiv = AppendDecimal(indiv, indivEnd, actual);
-        mod = AppendDecimal(mod, modEnd, modified);
+        indiv = AppendValue(indiv, actual);
+        mod = AppendValue(mod, modified);
     }
-    result.IndivRollsText.resize(static_cast<std::size_t>(indiv - result.IndivRollsText.data()));
-    result.ModRollsText.resize(static_cast<std::size_t>(mod - result.ModRollsText.data()));
+    // Every value was followed by a separator; the last one goes.
+    const std::size_t trailing = count > 0 ? kSeparatorChars : 0;
+    result.IndivRollsText.resize(static_cast<std::size_t>(indiv - indivBegin) - trailing);
+    result.ModRollsText.resize(static_cast<std::size_t>(mod - modBegin) - trailing);
 
     result.TotalResult = std::max(sum + request.RollModifier, std::int32_t{1});
     if (request.Sides != kPercentileSides) {
         char buffer[16];
-        result.TotalResultText.assign(buffer, AppendDecimal(buffer, buffer + sizeof buffer, result.TotalResult));
+        char* end = std::to_chars(buffer, buffer + sizeof buffer, result.TotalResult).ptr;
+        result.TotalResultText.assign(buffer, end);
     }
     result.IndivRollsLong = result.IndivRollsText.size() > kLongTextLength;
     result.ModRollsLong = result.ModRollsText.size() > kLongTextLength;
