@@ -55,7 +55,8 @@ QString instanceServerName(const QString& canonicalPath)
 
 HelpInstanceServer::HelpInstanceServer(QObject* parent) : QObject(parent)
 {
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+    // No socket options: with them Qt replaces an existing socket silently,
+    // and a live viewer could not be told from a stale name.
     connect(&m_server, &QLocalServer::newConnection, this, &HelpInstanceServer::acceptConnections);
 }
 

@@ -29,6 +29,19 @@ QString escaped(const QString& text)
     return text.toHtmlEscaped();
 }
 
+// Long titles and keywords wrap instead of hiding behind a sideways scroll bar.
+QListWidget* makeWrappingList(const QString& objectName, const QString& accessibleName)
+{
+    auto* list = new QListWidget;
+    list->setObjectName(objectName);
+    list->setAccessibleName(accessibleName);
+    list->setWordWrap(true);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setResizeMode(QListView::Adjust);
+    list->setSpacing(1);
+    return list;
+}
+
 } // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent)
@@ -43,9 +56,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent)
     m_backButton->setEnabled(false);
     m_backButton->setAutoDefault(false);
 
-    m_contentsList = new QListWidget;
-    m_contentsList->setObjectName(QStringLiteral("contentsList"));
-    m_contentsList->setAccessibleName(tr("Contents"));
+    m_contentsList = makeWrappingList(QStringLiteral("contentsList"), tr("Contents"));
 
     m_keywordEdit = new QLineEdit;
     m_keywordEdit->setObjectName(QStringLiteral("keywordEdit"));
@@ -55,9 +66,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent)
     auto* keywordLabel = new QLabel(tr("Type the first letters of a &keyword:"));
     keywordLabel->setBuddy(m_keywordEdit);
 
-    m_indexList = new QListWidget;
-    m_indexList->setObjectName(QStringLiteral("indexList"));
-    m_indexList->setAccessibleName(tr("Keywords"));
+    m_indexList = makeWrappingList(QStringLiteral("indexList"), tr("Keywords"));
     m_displayButton = new QPushButton(tr("&Display"));
     m_displayButton->setAutoDefault(false);
 
@@ -127,6 +136,12 @@ void HelpWindow::performRequest(const HelpRequest& request)
         showIndex(request.keyword);
     else
         showContents();
+}
+
+void HelpWindow::performForwardedRequest(const HelpRequest& request)
+{
+    performRequest(request);
+    bringToFront();
 }
 
 void HelpWindow::setHelpFile(HelpFile file)
@@ -274,7 +289,7 @@ void HelpWindow::showErrors()
     }
     html += QStringLiteral("</ul>");
     html += tr("<p>Rollwright's help file, Rollwright.hlp, belongs in the same folder as the "
-               "program. Installing Rollwright again puts it back.</p>");
+               "program; installing Rollwright again restores it.</p>");
     showMessage(html);
 }
 

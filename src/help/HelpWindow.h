@@ -28,6 +28,8 @@ public:
 
     // Loads the request's file unless it is already shown, then shows what it asks for.
     void performRequest(const HelpRequest& request);
+    // A request that a later viewer process handed over: performed, then shown on top.
+    void performForwardedRequest(const HelpRequest& request);
     void setHelpFile(HelpFile file);
     const HelpFile& helpFile() const { return m_file; }
 

@@ -72,10 +72,7 @@ int main(int argc, char* argv[])
 
     help::HelpWindow window;
     QObject::connect(&server, &help::HelpInstanceServer::requestReceived, &window,
-                     [&window](const help::HelpRequest& next) {
-                         window.performRequest(next);
-                         window.bringToFront();
-                     });
+                     &help::HelpWindow::performForwardedRequest);
     window.performRequest(request);
     printDiagnostics(err, window.helpFile());
     err.flush();

@@ -1,0 +1,209 @@
+#include "HelpTestFiles.h"
+#include "help/HelpFileParser.h"
+
+#include <QTest>
+
+using help::HelpDiagnostic;
+using help::HelpFile;
+using Severity = help::HelpDiagnostic::Severity;
+
+namespace {
+
+QList<HelpDiagnostic> ofSeverity(const HelpFile& file, Severity severity)
+{
+    QList<HelpDiagnostic> found;
+    for (const HelpDiagnostic& d : file.diagnostics) {
+        if (d.severity == severity)
+            found.append(d);
+    }
+    return found;
+}
+
+} // namespace
+
+class HelpFileParserTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsTopicsInFileOrder()
+    {
+        const HelpFile file = help::parseHelpText(sampleHelp, QStringLiteral("sample.hlp"));
+        QVERIFY(file.diagnostics.isEmpty());
+        QCOMPARE(file.topics.size(), 3);
+        QCOMPARE(file.topics[0].id, QStringLiteral("intro"));
+        QCOMPARE(file.topics[0].title, QStringLiteral("Introduction"));
+        QCOMPARE(file.topics[0].keywords, QStringList({"start", "overview"}));
+        QCOMPARE(file.topics[0].body,
+                 QStringLiteral("Welcome. See [Rolling the dice](topic:rolling)."));
+        QCOMPARE(file.topics[0].line, 1);
+        QCOMPARE(file.topics[1].id, QStringLiteral("rolling"));
+        QCOMPARE(file.topics[1].line, 7);
+        QCOMPARE(file.topics[2].title, QStringLiteral("Results"));
+        QCOMPARE(file.topic(QStringLiteral("results")), &file.topics[2]);
+        QCOMPARE(file.topic(QStringLiteral("nope")), nullptr);
+    }
+
+    void bodyKeepsInnerBlankLinesAndEscapedAt()
+    {
+        const QByteArray text = "\xEF\xBB\xBF@topic a\r\n@title A\r\n\r\n# Head\r\n\r\n"
+                                "@@home is an address\r\nlast\r\n\r\n\r\n";
+        const HelpFile file = help::parseHelpText(text, QStringLiteral("a.hlp"));
+        QVERIFY(file.diagnostics.isEmpty());
+        QCOMPARE(file.topics[0].body, QStringLiteral("# Head\n\n@home is an address\nlast"));
+    }
+
+    void keywordsAreTrimmedMergedAndRepeatable()
+    {
+        const QByteArray text = "@topic a\n@title A\n@keywords  one ;two;; one\n\n"
+                                "@keywords three   words\ntext\n";
+        const HelpFile file = help::parseHelpText(text, QStringLiteral("a.hlp"));
+        QVERIFY(file.diagnostics.isEmpty());
+        QCOMPARE(file.topics[0].keywords, QStringList({"one", "two", "three words"}));
+    }
+
+    void reportsErrorsWithLineNumbers_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("empty file") << QByteArray() << 0 << "empty";
+        QTest::newRow("only blank lines") << QByteArray("\n  \n\n") << 0 << "no topics";
+        QTest::newRow("text before first topic")
+            << QByteArray("\nhello\nmore\n@topic a\n@title A\nx\n") << 2
+            << "text before the first @topic";
+        QTest::newRow("unknown directive")
+            << QByteArray("@topic a\n@title A\n@tilte B\nx\n") << 3 << "unknown directive \"@tilte\"";
+        QTest::newRow("topic without id") << QByteArray("@topic a\n@title A\nx\n@topic\n@title B\ny\n")
+                                          << 4 << "needs an id";
+        QTest::newRow("id with a slash") << QByteArray("@topic roll/dice\n@title A\nx\n") << 1
+                                         << "may hold only";
+        QTest::newRow("duplicate id")
+            << QByteArray("@topic a\n@title A\nx\n@topic a\n@title B\ny\n") << 4
+            << "duplicate topic id \"a\" (first used on line 1)";
+        QTest::newRow("topic without title")
+            << QByteArray("@topic a\n@title A\nx\n\n@topic b\n@keywords k\ny\n") << 5
+            << "topic \"b\" has no @title";
+        QTest::newRow("second title") << QByteArray("@topic a\n@title A\n@title B\nx\n") << 3
+                                      << "second @title";
+        QTest::newRow("empty title") << QByteArray("@topic a\n@title   \nx\n") << 2
+                                     << "@title needs a text";
+        QTest::newRow("keywords without keywords")
+            << QByteArray("@topic a\n@title A\n@keywords ; ;\nx\n") << 3 << "at least one keyword";
+        QTest::newRow("title after body text")
+            << QByteArray("@topic a\n@title A\ntext\n@title B\n") << 4 << "must come before the text";
+        QTest::newRow("keywords before first topic")
+            << QByteArray("@keywords k\n@topic a\n@title A\nx\n") << 1 << "before the first @topic";
+        QTest::newRow("invalid UTF-8") << QByteArray("@topic a\n@title A\nok\nbad \xC3\x28 byte\n")
+                                       << 4 << "not valid UTF-8";
+    }
+
+    void reportsErrorsWithLineNumbers()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, line);
+        QFETCH(QString, message);
+
+        const HelpFile file = help::parseHelpText(text, QStringLiteral("bad.hlp"));
+        const QList<HelpDiagnostic> errors = ofSeverity(file, Severity::Error);
+        QCOMPARE(errors.size(), 1);
+        QCOMPARE(errors[0].line, line);
+        QVERIFY2(errors[0].message.contains(message), qPrintable(errors[0].message));
+        QVERIFY(file.hasErrors());
+        QVERIFY(file.topics.isEmpty());
+    }
+
+    void reportsWarningsButKeepsTopics_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("link to unknown topic")
+            << QByteArray("@topic a\n@title A\n\nfine [x](topic:a)\nsee [y](topic:b).\n") << 5
+            << "unknown topic \"b\"";
+        QTest::newRow("link that is not a topic or web address")
+            << QByteArray("@topic a\n@title A\nsee [y](other.html)\n") << 3
+            << "neither a topic: link";
+        QTest::newRow("topic without text") << QByteArray("@topic a\n@title A\n\n@topic b\n@title B\nx\n")
+                                            << 1 << "topic \"a\" has no text";
+    }
+
+    void reportsWarningsButKeepsTopics()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, line);
+        QFETCH(QString, message);
+
+        const HelpFile file = help::parseHelpText(text, QStringLiteral("w.hlp"));
+        QVERIFY(!file.hasErrors());
+        QVERIFY(!file.topics.isEmpty());
+        QCOMPARE(file.diagnostics.size(), 1);
+        QCOMPARE(file.diagnostics[0].severity, Severity::Warning);
+        QCOMPARE(file.diagnostics[0].line, line);
+        QVERIFY2(file.diagnostics[0].message.contains(message),
+                 qPrintable(file.diagnostics[0].message));
+    }
+
+    void webLinksAreAccepted()
+    {
+        const QByteArray text = "@topic a\n@title A\n[w](https://example.org/x) [m](mailto:a@b.c)\n";
+        QVERIFY(help::parseHelpText(text, QStringLiteral("a.hlp")).diagnostics.isEmpty());
+    }
+
+    void everyProblemIsReportedInLineOrder()
+    {
+        const QByteArray text = "@topic a\n@bogus\n@topic a\n@title B\nx\n";
+        const HelpFile file = help::parseHelpText(text, QStringLiteral("m.hlp"));
+        QList<int> lines;
+        for (const HelpDiagnostic& d : file.diagnostics)
+            lines.append(d.line);
+        // "a" has no title (line 1), @bogus (2), the second "a" (3).
+        QCOMPARE(lines, QList<int>({1, 1, 2, 3}));
+    }
+
+    void loadReportsFilesThatCannotBeRead_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("missing") << "missing.hlp" << "does not exist";
+        QTest::newRow("folder") << "folder" << "folder";
+    }
+
+    void loadReportsFilesThatCannotBeRead()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+        const HelpFile file = help::loadHelpFile(dir.filePath(name));
+        QCOMPARE(file.diagnostics.size(), 1);
+        QCOMPARE(file.diagnostics[0].line, 0);
+        QVERIFY(file.diagnostics[0].message.contains(message));
+        QVERIFY(file.hasErrors());
+    }
+
+    void loadReadsAFile()
+    {
+        QTemporaryDir dir;
+        const QString path = writeHelpFile(dir, QStringLiteral("ok.hlp"), sampleHelp);
+        const HelpFile file = help::loadHelpFile(path);
+        QCOMPARE(file.path, path);
+        QCOMPARE(file.topics.size(), 3);
+    }
+
+    void formatsDiagnosticsLikeACompiler()
+    {
+        QCOMPARE(help::formatDiagnostic(QStringLiteral("f.hlp"), {Severity::Error, 7, "oops"}),
+                 QStringLiteral("f.hlp:7: error: oops"));
+        QCOMPARE(help::formatDiagnostic(QStringLiteral("f.hlp"), {Severity::Warning, 0, "hm"}),
+                 QStringLiteral("f.hlp: warning: hm"));
+    }
+};
+
+QTEST_GUILESS_MAIN(HelpFileParserTest)
+#include "HelpFileParserTest.moc"

@@ -1,0 +1,258 @@
+#include "HelpTestFiles.h"
+#include "help/HelpWindow.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBrowser>
+
+using help::HelpRequest;
+using Mode = help::HelpRequest::Mode;
+
+namespace {
+
+QString currentKeyword(const help::HelpWindow& window)
+{
+    const QListWidgetItem* item = window.findChild<QListWidget*>("indexList")->currentItem();
+    return item ? item->text() : QString();
+}
+
+} // namespace
+
+class HelpWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        m_path = writeHelpFile(m_dir, QStringLiteral("sample.hlp"), sampleHelp);
+        m_window = std::make_unique<help::HelpWindow>();
+        m_panes = m_window->findChild<QTabWidget*>("panes");
+        m_edit = m_window->findChild<QLineEdit*>("keywordEdit");
+        m_view = m_window->findChild<QTextBrowser*>("topicView");
+        m_back = m_window->findChild<QPushButton*>("backButton");
+        QVERIFY(m_panes && m_edit && m_view && m_back);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+
+    void cleanup() { m_window.reset(); }
+
+    void contentsListsTopicsInFileOrderAndShowsTheFirst()
+    {
+        m_window->performRequest({Mode::Contents, {}, m_path, {}});
+        const auto* contents = m_window->findChild<QListWidget*>("contentsList");
+        QStringList titles;
+        for (int row = 0; row < contents->count(); ++row)
+            titles.append(contents->item(row)->text());
+        QCOMPARE(titles, QStringList({"Introduction", "Rolling the dice", "Results"}));
+        QCOMPARE(m_panes->currentWidget(), contents);
+        QCOMPARE(m_window->currentTopicId(), QStringLiteral("intro"));
+        QVERIFY(m_view->toPlainText().startsWith(QStringLiteral("Introduction\nWelcome.")));
+        QCOMPARE(contents->currentRow(), 0);
+    }
+
+    void choosingInContentsShowsTheTopic()
+    {
+        m_window->performRequest({Mode::Contents, {}, m_path, {}});
+        auto* contents = m_window->findChild<QListWidget*>("contentsList");
+        contents->setFocus();
+        QTest::keyClick(contents, Qt::Key_Down);
+        QCOMPARE(m_window->currentTopicId(), QStringLiteral("rolling"));
+        QVERIFY(m_view->toPlainText().contains(QStringLiteral("Roll them.")));
+    }
+
+    void indexRequestFillsTheKeywordFieldWithFocus_data()
+    {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<QString>("selected");
+
+        QTest::newRow("prefix") << "ro" << "Roll";
+        QTest::newRow("empty keyword selects nothing") << "" << "";
+        QTest::newRow("no match") << "zebra" << "";
+    }
+
+    void indexRequestFillsTheKeywordFieldWithFocus()
+    {
+        QFETCH(QString, keyword);
+        QFETCH(QString, selected);
+
+        m_window->performRequest({Mode::Index, keyword, m_path, {}});
+        QCOMPARE(m_panes->currentIndex(), 1);
+        QCOMPARE(m_edit->text(), keyword);
+        QTRY_VERIFY(m_edit->hasFocus());
+        QCOMPARE(currentKeyword(*m_window), selected);
+        QCOMPARE(m_window->findChild<QListWidget*>("indexList")->count(), 7);
+        // The topic pane is not left empty behind the index.
+        QCOMPARE(m_window->currentTopicId(), QStringLiteral("intro"));
+    }
+
+    void typingSelectsTheFirstMatchingKeyword_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("selected");
+
+        QTest::newRow("ro") << "ro" << "Roll";
+        QTest::newRow("case does not matter") << "ROLLI" << "rolling";
+        QTest::newRow("a blank in the keyword") << "roll r" << "roll results";
+        QTest::newRow("no match keeps the last match") << "rox" << "Roll";
+        QTest::newRow("no match at all selects nothing") << "zz" << "";
+        QTest::newRow("s") << "s" << "start";
+    }
+
+    void typingSelectsTheFirstMatchingKeyword()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, selected);
+
+        m_window->performRequest({Mode::Index, {}, m_path, {}});
+        QTest::keyClicks(m_edit, typed);
+        QCOMPARE(currentKeyword(*m_window), selected);
+    }
+
+    void clearingTheKeywordSelectsNothing()
+    {
+        m_window->performRequest({Mode::Index, QStringLiteral("re"), m_path, {}});
+        QCOMPARE(currentKeyword(*m_window), QStringLiteral("Results"));
+        QTest::keyClick(m_edit, Qt::Key_Backspace);
+        QTest::keyClick(m_edit, Qt::Key_Backspace);
+        QCOMPARE(currentKeyword(*m_window), QString());
+    }
+
+    void arrowKeysInTheFieldMoveThroughKeywords()
+    {
+        m_window->performRequest({Mode::Index, QStringLiteral("ro"), m_path, {}});
+        QTest::keyClick(m_edit, Qt::Key_Down);
+        QCOMPARE(currentKeyword(*m_window), QStringLiteral("roll results"));
+        QTest::keyClick(m_edit, Qt::Key_Up);
+        QTest::keyClick(m_edit, Qt::Key_Up);
+        QCOMPARE(currentKeyword(*m_window), QStringLiteral("Results"));
+        QVERIFY(m_edit->hasFocus());
+    }
+
+    void enterShowsTheKeywordsTopic()
+    {
+        m_window->performRequest({Mode::Index, QStringLiteral("rolli"), m_path, {}});
+        QTest::keyClick(m_edit, Qt::Key_Return);
+        QCOMPARE(m_window->currentTopicId(), QStringLiteral("rolling"));
+    }
+
+    void keywordOfSeveralTopicsListsThem()
+    {
+        m_window->performRequest({Mode::Index, QStringLiteral("dice"), m_path, {}});
+        QTest::keyClick(m_edit, Qt::Key_Return);
+        QCOMPARE(m_window->currentTopicId(), QString());
+        const QString text = m_view->toPlainText();
+        QVERIFY(text.contains(QStringLiteral("Rolling the dice")));
+        QVERIFY(text.contains(QStringLiteral("Results")));
+
+        emit m_view->anchorClicked(QUrl(QStringLiteral("topic:results")));
+        QCOMPARE(m_window->currentTopicId(), QStringLiteral("results"));
+        m_back->click();
+        QVERIFY(m_view->toPlainText().contains(QStringLiteral("Rolling the dice")));
+    }
+
+    void linksLeadToTopicsAndBackReturns()
+    {
+        m_window->performRequest({Mode::Contents, {}, m_path, {}});
+        QVERIFY(!m_back->isEnabled());
+
+        emit m_view->anchorClicked(QUrl(QStringLiteral("topic:rolling")));
+        QCOMPARE(m_window->currentTopicId(), QStringLiteral("rolling"));
+        emit m_view->anchorClicked(QUrl(QStringLiteral("topic:results")));
+        QCOMPARE(m_window->currentTopicId(), QStringLiteral("results"));
+        QVERIFY(m_back->isEnabled());
+
+        m_view->setFocus();
+        QTest::keyClick(m_view, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(m_window->currentTopicId(), QStringLiteral("rolling"));
+        m_back->click();
+        QCOMPARE(m_window->currentTopicId(), QStringLiteral("intro"));
+        QVERIFY(!m_back->isEnabled());
+        QCOMPARE(m_window->findChild<QListWidget*>("contentsList")->currentRow(), 0);
+    }
+
+    void linkToUnknownTopicSaysSo()
+    {
+        m_window->performRequest({Mode::Contents, {}, m_path, {}});
+        emit m_view->anchorClicked(QUrl(QStringLiteral("topic:nowhere")));
+        QVERIFY(m_view->toPlainText().contains(QStringLiteral("Topic not found")));
+        QVERIFY(m_view->toPlainText().contains(QStringLiteral("nowhere")));
+    }
+
+    void historyIsBounded()
+    {
+        m_window->performRequest({Mode::Contents, {}, m_path, {}});
+        for (int i = 0; i < help::HelpWindow::maxHistory + 10; ++i)
+            m_window->showTopic(i % 2 ? QStringLiteral("intro") : QStringLiteral("results"));
+        int steps = 0;
+        while (m_window->canGoBack()) {
+            m_window->goBack();
+            ++steps;
+        }
+        QCOMPARE(steps, help::HelpWindow::maxHistory);
+    }
+
+    void brokenFilesAreReportedInTheWindow_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // empty: no file at all
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::newRow("missing") << QByteArray() << QStringList{"does not exist"};
+        QTest::newRow("malformed") << QByteArray("@topic a\n@title A\n@tilte\nx\n")
+                                   << QStringList{"Line 3", "unknown directive \"@tilte\""};
+        QTest::newRow("no topics") << QByteArray("\n\n") << QStringList{"no topics"};
+    }
+
+    void brokenFilesAreReportedInTheWindow()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, expected);
+
+        const QString path = content.isEmpty()
+                                 ? m_dir.filePath(QStringLiteral("absent.hlp"))
+                                 : writeHelpFile(m_dir, QStringLiteral("broken.hlp"), content);
+        m_window->performRequest({Mode::Index, QStringLiteral("ro"), path, {}});
+        const QString text = m_view->toPlainText();
+        QVERIFY(text.contains(QStringLiteral("cannot be shown")));
+        QVERIFY2(text.contains(QDir::toNativeSeparators(path)), qPrintable(text));
+        for (const QString& part : expected)
+            QVERIFY2(text.contains(part), qPrintable(text));
+        QVERIFY(!m_panes->isEnabled());
+        QCOMPARE(m_window->currentTopicId(), QString());
+    }
+
+    void aFixedFileIsReadAgainOnTheNextRequest()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("later.hlp"));
+        m_window->performRequest({Mode::Contents, {}, path, {}});
+        QVERIFY(m_window->helpFile().hasErrors());
+        QCOMPARE(writeHelpFile(m_dir, QStringLiteral("later.hlp"), sampleHelp), path);
+        m_window->performRequest({Mode::Index, QStringLiteral("st"), path, {}});
+        QVERIFY(m_panes->isEnabled());
+        QCOMPARE(currentKeyword(*m_window), QStringLiteral("start"));
+    }
+
+    void panesAndTopicHaveAccessibleNames()
+    {
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Rollwright Help"));
+        for (const char* name : {"contentsList", "indexList", "keywordEdit", "topicView", "backButton"})
+            QVERIFY2(!m_window->findChild<QWidget*>(name)->accessibleName().isEmpty(), name);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+    std::unique_ptr<help::HelpWindow> m_window;
+    QTabWidget* m_panes = nullptr;
+    QLineEdit* m_edit = nullptr;
+    QTextBrowser* m_view = nullptr;
+    QPushButton* m_back = nullptr;
+};
+
+QTEST_MAIN(HelpWindowTest)
+#include "HelpWindowTest.moc"

@@ -1,0 +1,79 @@
+#include "help/HelpFileParser.h"
+#include "help/HelpIndex.h"
+
+#include <QTest>
+
+// The help file that ships beside the programs.
+class ShippedHelpTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { m_file = help::loadHelpFile(QStringLiteral(ROLLWRIGHT_HELP_FILE)); }
+
+    void parsesWithoutProblemsAndEveryLinkResolves()
+    {
+        QStringList problems;
+        for (const help::HelpDiagnostic& d : m_file.diagnostics)
+            problems.append(help::formatDiagnostic(m_file.path, d));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+        QVERIFY(m_file.topics.size() > 20);
+    }
+
+    void explainsEveryMessageOfTheProgram_data()
+    {
+        QTest::addColumn<QString>("message");
+
+        for (const char* message :
+             {"You must select a Die Type.", "Your Lower Limit must be less than 1000",
+              "Your Upper Limit must be 1000 or less!",
+              "The Lower Limit for your Custom Die Type must be 0 or greater.",
+              "You must select an Upper Limit for your Custom Die Type.",
+              "Your Lower Limit is higher than your Upper Limit!",
+              "Your Lower Limit is the same as your Upper Limit!",
+              "Roll Modifier must be between -1000 and 1000.",
+              "Die Modifier must be between -100 and 100.",
+              "Sorry you only have 1000 dice in your dice bag!",
+              "Unable to display Help Contents. The Rollwright Help file is missing.",
+              "Rollwright Error - \"Read Me First.txt\" was not found!"})
+            QTest::newRow(message) << QString::fromUtf8(message);
+    }
+
+    void explainsEveryMessageOfTheProgram()
+    {
+        QFETCH(QString, message);
+        // Each message has a topic of its own, titled with the message.
+        const auto it = std::find_if(m_file.topics.begin(), m_file.topics.end(),
+                                     [&](const help::HelpTopic& t) { return t.title == message; });
+        QVERIFY(it != m_file.topics.end());
+        QVERIFY(it->body.contains(message));
+        QVERIFY(it->body.contains(QStringLiteral("What to do")) ||
+                it->body.contains(QStringLiteral("What it means")));
+    }
+
+    void indexFindsEveryFieldCommandAndWindow_data()
+    {
+        QTest::addColumn<QString>("keyword");
+
+        for (const char* keyword :
+             {"Die Type", "Number of Dice", "Lower Limit", "Upper Limit", "Roll Modifier",
+              "Die Modifier", "Actual Die Rolls", "Modified Die Rolls", "Total Result",
+              "Roll Dice", "Clear Results", "About", "Exit", "Help Contents",
+              "Search for Help On", "About Rollwright", "Action menu", "Help menu",
+              "Read Me First", "Percentile", "Custom Die", "keyboard", "access keys",
+              "fairness", "never below 1", "messages"})
+            QTest::newRow(keyword) << QString::fromUtf8(keyword);
+    }
+
+    void indexFindsEveryFieldCommandAndWindow()
+    {
+        QFETCH(QString, keyword);
+        QVERIFY(help::HelpIndex(m_file).find(keyword) >= 0);
+    }
+
+private:
+    help::HelpFile m_file;
+};
+
+QTEST_GUILESS_MAIN(ShippedHelpTest)
+#include "ShippedHelpTest.moc"
