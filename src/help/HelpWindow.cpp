@@ -283,9 +283,12 @@ void HelpWindow::showErrors()
     for (const HelpDiagnostic& diagnostic : std::as_const(m_file.diagnostics)) {
         if (diagnostic.severity != HelpDiagnostic::Severity::Error)
             continue;
+        // Messages read as sentences here, not in a compiler's lower case.
+        QString message = diagnostic.message;
+        message[0] = message[0].toUpper();
         html += diagnostic.line > 0
-                    ? tr("<li>Line %1: %2</li>").arg(diagnostic.line).arg(escaped(diagnostic.message))
-                    : QStringLiteral("<li>%1</li>").arg(escaped(diagnostic.message));
+                    ? tr("<li>Line %1: %2</li>").arg(diagnostic.line).arg(escaped(message))
+                    : QStringLiteral("<li>%1</li>").arg(escaped(message));
     }
     html += QStringLiteral("</ul>");
     html += tr("<p>Rollwright's help file, Rollwright.hlp, belongs in the same folder as the "

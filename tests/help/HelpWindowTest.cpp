@@ -202,10 +202,10 @@ private slots:
         QTest::addColumn<QByteArray>("content"); // empty: no file at all
         QTest::addColumn<QStringList>("expected");
 
-        QTest::newRow("missing") << QByteArray() << QStringList{"does not exist"};
+        QTest::newRow("missing") << QByteArray() << QStringList{"The help file does not exist"};
         QTest::newRow("malformed") << QByteArray("@topic a\n@title A\n@tilte\nx\n")
-                                   << QStringList{"Line 3", "unknown directive \"@tilte\""};
-        QTest::newRow("no topics") << QByteArray("\n\n") << QStringList{"no topics"};
+                                   << QStringList{"Line 3: Unknown directive \"@tilte\""};
+        QTest::newRow("no topics") << QByteArray("\n\n") << QStringList{"The help file holds no topics"};
     }
 
     void brokenFilesAreReportedInTheWindow()
