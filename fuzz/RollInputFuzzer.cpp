@@ -1,0 +1,187 @@
+// Feeds arbitrary field texts through number reading, validation and the roll
+// engine, and aborts when a result breaks one of its promises.
+//
+// Input: one die byte, then the texts of the lower limit, upper limit, roll
+// modifier, die modifier and number of dice, each ended by '\n'; whatever
+// follows drives the random source, three bytes per draw.
+// Die byte: its low four bits are the die type index (12..15 choose no die);
+// bit 7 flips the Custom button, giving states the window never shows.
+
+#include "dice/NumberText.h"
+#include "dice/RollEngine.h"
+#include "dice/RollInput.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+void Require(bool condition, const char* what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "broken: %s\n", what);
+        std::abort();
+    }
+}
+
+// Plays the remaining input back as 24-bit values in [0, 1), starting over at its end.
+class InputSource final : public dice::RandomSource
+{
+public:
+    explicit InputSource(std::string_view bytes)
+        : bytes_(bytes)
+    {
+    }
+
+    float NextUniform() override
+    {
+        ++draws_;
+        if (bytes_.size() < 3)
+            return 0.0f;
+        std::uint32_t bits = 0;
+        for (int i = 0; i < 3; ++i) {
+            bits = (bits << 8) | static_cast<unsigned char>(bytes_[next_]);
+            next_ = (next_ + 1) % bytes_.size();
+        }
+        return static_cast<float>(bits) * 0x1p-24f;
+    }
+
+    std::size_t draws() const { return draws_; }
+
+private:
+    std::string_view bytes_;
+    std::size_t next_ = 0;
+    std::size_t draws_ = 0;
+};
+
+std::string Joined(const std::vector<std::int16_t>& values)
+{
+    std::string text;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i > 0)
+            text += ", ";
+        text += std::to_string(values[i]);
+    }
+    return text;
+}
+
+void CheckNumberText(std::string_view text)
+{
+    const double value = dice::LeadingNumber(text);
+    Require(!std::isnan(value), "LeadingNumber gave NaN");
+    // No letter continues a number.
+    Require(dice::LeadingNumber(std::string(text) + "x") == value, "LeadingNumber read past the number");
+    const std::int16_t rounded = dice::ToInt16Rounded(value);
+    if (value > -32768.5 && value < 32767.5)
+        Require(std::fabs(rounded - value) <= 0.5, "ToInt16Rounded is not the nearest integer");
+}
+
+// What every roll promises, validated or not.
+void CheckResult(const dice::RollRequest& request, const dice::RollResult& result, const InputSource& source)
+{
+    const auto count = static_cast<std::size_t>(std::max<int>(request.NumDice, 0));
+    Require(source.draws() == count, "draws differ from the number of dice");
+    Require(result.IndivRolls.size() == count && result.ModRolls.size() == count, "wrong number of values");
+
+    std::int64_t sum = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::int32_t expected = std::clamp<std::int32_t>(result.IndivRolls[i] + request.DieModifier, 1, 32767);
+        Require(result.ModRolls[i] == expected, "modified value is not the raised sum");
+        sum += result.ModRolls[i];
+    }
+    Require(result.TotalResult == std::max<std::int64_t>(sum + request.RollModifier, 1), "wrong total");
+    Require(result.IndivRollsText == Joined(result.IndivRolls), "actual text differs from the values");
+    Require(result.ModRollsText == Joined(result.ModRolls), "modified text differs from the values");
+    Require(result.TotalResultText ==
+                (request.Sides == dice::kPercentileSides ? std::string() : std::to_string(result.TotalResult)),
+            "wrong total text");
+    Require(result.IndivRollsLong == (result.IndivRollsText.size() > dice::kLongTextLength), "wrong actual flag");
+    Require(result.ModRollsLong == (result.ModRollsText.size() > dice::kLongTextLength), "wrong modified flag");
+}
+
+// What a validated roll promises on top.
+void CheckValidRoll(const dice::RollRequest& request, const dice::RollResult& result)
+{
+    const bool custom = request.DieType == dice::kCustomDieType;
+    Require(request.DieType >= 0 && request.DieType < dice::kDieTypeCount, "die type out of range");
+    Require(request.Sides == dice::SidesOfDieType(request.DieType), "sides do not match the die type");
+    Require(request.NumDice <= 1000, "too many dice");
+    Require(request.DieModifier >= -100 && request.DieModifier <= 100, "die modifier out of range");
+    Require(request.RollModifier >= -1000 && request.RollModifier <= 1000, "roll modifier out of range");
+    if (custom) {
+        Require(request.CustomDieLow >= 0 && request.CustomDieLow < request.CustomDieHigh &&
+                    request.CustomDieHigh <= 1000,
+                "custom limits out of range");
+    } else {
+        Require(request.CustomDieLow == 0 && request.CustomDieHigh == 0, "custom limits set for another die");
+    }
+
+    const int low = custom ? request.CustomDieLow : 1;
+    const int high = custom ? request.CustomDieHigh : request.Sides;
+    for (std::int16_t value : result.IndivRolls)
+        Require(value >= low && value <= high, "actual value outside the die");
+    Require(result.TotalResult >= 1, "total below 1");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const int dieType = data[0] & 0x0F;
+    const bool customSelected = (dieType == dice::kCustomDieType) != ((data[0] & 0x80) != 0);
+
+    std::array<std::string_view, 5> texts{};
+    std::string_view rest = input.substr(1);
+    for (auto& text : texts) {
+        const std::size_t end = rest.find('\n');
+        text = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+        CheckNumberText(text);
+    }
+
+    dice::RollInput fields;
+    fields.Sides = dice::SidesOfDieType(dieType);
+    fields.CustomSelected = customSelected;
+    fields.CustomDieLowText = texts[0];
+    fields.CustomDieHighText = texts[1];
+    fields.RollModifierText = texts[2];
+    fields.DieModifierText = texts[3];
+    fields.NumDiceText = texts[4];
+    const auto validation = dice::ValidateRollInput(fields);
+    Require(!validation.LowerLimitWasEmpty || (customSelected && texts[0].empty()), "empty lower limit misreported");
+
+    if (validation.ok()) {
+        InputSource source(rest);
+        const auto result = dice::RollDice(validation.request(), source);
+        CheckResult(validation.request(), result, source);
+        CheckValidRoll(validation.request(), result);
+    } else {
+        const auto& error = validation.error();
+        Require(!error.Message.empty(), "refusal without message");
+        Require(error.Title == "Die Roll Error" || error.Title == "Custom Die Roll Error", "unknown title");
+    }
+
+    // The same texts straight into the engine, unchecked: it must stay sound.
+    dice::RollRequest raw;
+    raw.DieType = dieType;
+    raw.Sides = fields.Sides;
+    raw.CustomDieLow = dice::ToInt16Rounded(dice::LeadingNumber(texts[0]));
+    raw.CustomDieHigh = dice::ToInt16Rounded(dice::LeadingNumber(texts[1]));
+    raw.RollModifier = dice::ToInt16Rounded(dice::LeadingNumber(texts[2]));
+    raw.DieModifier = dice::ToInt16Rounded(dice::LeadingNumber(texts[3]));
+    raw.NumDice = dice::ToInt16Rounded(dice::LeadingNumber(texts[4]));
+    InputSource rawSource(rest);
+    CheckResult(raw, dice::RollDice(raw, rawSource), rawSource);
+    return 0;
+}
