@@ -1,6 +1,8 @@
 // Renders the program's windows to PNG files without a display:
 //   QT_QPA_PLATFORM=offscreen rollwright-snapshot OUTPUT_DIR
+#include "frmAbout.h"
 #include "frmDice.h"
+#include "frmReadMe.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -66,5 +68,27 @@ int main(int argc, char* argv[])
 
     child<QRadioButton>(&window, "optDieType_10")->click();
     ok = save(&window, dir, QStringLiteral("main-percentile")) && ok;
+
+    auto* about = new frmAbout;
+    about->setParent(&window, about->windowFlags());
+    about->Form_Load();
+    about->show();
+    ok = save(about, dir, QStringLiteral("about")) && ok;
+
+    // The read-me beside the programs, then a directory without one.
+    frmReadMe::setDirectoryForTests(QStringLiteral(ROLLWRIGHT_PROGRAM_DIR));
+    auto* readMe = new frmReadMe;
+    readMe->setParent(about, readMe->windowFlags());
+    readMe->Form_Load();
+    readMe->show();
+    ok = save(readMe, dir, QStringLiteral("readme")) && ok;
+    delete readMe;
+
+    frmReadMe::setDirectoryForTests(dir.path());
+    readMe = new frmReadMe;
+    readMe->setParent(about, readMe->windowFlags());
+    readMe->Form_Load();
+    readMe->show();
+    ok = save(readMe, dir, QStringLiteral("readme-missing")) && ok;
     return ok ? 0 : 1;
 }

@@ -1,0 +1,124 @@
+#include "frmReadMe.h"
+
+#include "CenterOverMainWindow.h"
+#include "Fonts.h"
+#include "FormEvents.h"
+#include "Program.h"
+#include "Twips.h"
+#include "Windows1252.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QPixmap>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int ClientWidthTwips = 7875;
+constexpr int ClientHeightTwips = 4485;
+
+QString& directoryOverride()
+{
+    static QString directory;
+    return directory;
+}
+
+QIcon noIcon()
+{
+    // A null icon would fall back to the owner's; a clear one shows nothing.
+    QPixmap clear(16, 16);
+    clear.fill(Qt::transparent);
+    return QIcon(clear);
+}
+
+} // namespace
+
+const QString frmReadMe::FileName = QStringLiteral("Read Me First.txt");
+const QString frmReadMe::NotFoundText =
+    QStringLiteral("Rollwright Error - \"Read Me First.txt\" was not found!\r\n");
+
+frmReadMe::frmReadMe(QWidget* parent) : QDialog(parent)
+{
+    setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(noIcon());
+    setFont(Fonts::dialog());
+    resize(Twips::toPixels(ClientWidthTwips), Twips::toPixels(ClientHeightTwips));
+
+    txtReadMe->setFont(Fonts::readMeText());
+    txtReadMe->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    txtReadMe->setPlainText(NotFoundText);
+
+    events_ = new FormEvents(this);
+    events_->setDefaultButton(cmdOk);
+    events_->onKeyPress(txtReadMe, [this](int& keyAscii) { txtReadMe_KeyPress(keyAscii); });
+    connect(cmdOk, &QPushButton::clicked, this, handlerOf(this, &frmReadMe::cmdOk_Click));
+
+    txtReadMe->setFocus(Qt::OtherFocusReason);
+}
+
+frmReadMe::~frmReadMe() = default;
+
+void frmReadMe::setDirectoryForTests(const QString& directory) { directoryOverride() = directory; }
+
+QString frmReadMe::directory()
+{
+    const QString& directory = directoryOverride();
+    return directory.isEmpty() ? Program::directory() : directory;
+}
+
+void frmReadMe::Form_Load()
+{
+    // Over the main window, not over the About window that owns this one.
+    CenterOverMainWindow(this);
+    // Program::directory() has no trailing separator, so exactly one stands between.
+    loadFile(directory() + QLatin1Char('/') + FileName);
+    txtReadMe->moveCursor(QTextCursor::Start);
+}
+
+void frmReadMe::loadFile(const QString& path)
+{
+    // Each failing step is abandoned and the box keeps the not-found text.
+    // Only a regular file is opened: a pipe or device of that name could
+    // block the opening or never end.
+    if (!QFileInfo(path).isFile())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QByteArray bytes(std::clamp<qint64>(file.size(), 0, Capacity), Qt::Uninitialized);
+    const qint64 read = file.read(bytes.data(), bytes.size());
+    file.close();
+    if (read < 0)
+        return;
+    bytes.truncate(read);
+
+    // A NUL would show as nothing, or cut the text short where it is copied
+    // to; it shows as the replacement mark instead.
+    QString text = Windows1252::decode(bytes);
+    text.replace(QChar(u'\0'), QChar(Windows1252::Undefined));
+    txtReadMe->setPlainText(text);
+}
+
+void frmReadMe::cmdOk_Click() { Program::unload(this); }
+
+void frmReadMe::txtReadMe_KeyPress(int& KeyAscii)
+{
+    // Nothing typed reaches the box; keys that type nothing still move.
+    KeyAscii = 0;
+}
+
+void frmReadMe::keyPressEvent(QKeyEvent* event)
+{
+    // The window has no cancel button: Escape must not close it.
+    if (event->matches(QKeySequence::Cancel) || event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
