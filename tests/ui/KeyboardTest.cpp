@@ -1,0 +1,200 @@
+// Tab order, access keys, Enter and Escape in the main window.
+#include "MainWindowFixture.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+class KeyboardTest : public QObject
+{
+    Q_OBJECT
+
+    MainWindowFixture f;
+
+    QStringList tabCycle(Qt::Key key, int steps)
+    {
+        QStringList names;
+        for (int i = 0; i < steps; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            names << f.focusName();
+        }
+        return names;
+    }
+
+private slots:
+    void init() { QVERIFY(f.start()); }
+    void cleanup() { f.stop(); }
+
+    void startsInNumberOfDiceWithItsTextSelected()
+    {
+        QCOMPARE(f.focusName(), QStringLiteral("txtNumDice"));
+        QCOMPARE(f.edit("txtNumDice")->selectedText(), QStringLiteral("1"));
+    }
+
+    void tabOrderSkipsTheHiddenCustomFrame()
+    {
+        const QStringList expected{
+            "optDieType_0", "cmbRollModifier", "cmbDieModifier", "cmdRoll",   "cmdClear",
+            "cmdAbout",     "cmdExit",         "txtTotalResult", "txtIndivRolls", "txtNumDice"};
+        QCOMPARE(tabCycle(Qt::Key_Tab, static_cast<int>(expected.size())), expected);
+    }
+
+    void tabOrderWithCustomAndLongResults()
+    {
+        f.chooseDieType(11);
+        f.find("txtIndivRollsMulti")->show();
+        f.find("fraModified")->show();
+        f.find("txtModRollsMulti")->show();
+        f.edit("txtNumDice")->setFocus(Qt::OtherFocusReason);
+        const QStringList expected{"optDieType_11", "txtCustomDieLow", "txtCustomDieHigh",
+                                   "cmbRollModifier", "cmbDieModifier", "cmdRoll", "cmdClear",
+                                   "cmdAbout", "cmdExit", "txtTotalResult", "txtIndivRolls",
+                                   "txtIndivRollsMulti", "txtModRolls", "txtModRollsMulti",
+                                   "txtNumDice"};
+        QCOMPARE(tabCycle(Qt::Key_Tab, static_cast<int>(expected.size())), expected);
+    }
+
+    void backtabRunsTheOtherWay()
+    {
+        f.chooseDieType(4);
+        f.edit("txtNumDice")->setFocus(Qt::OtherFocusReason);
+        const QStringList expected{"txtIndivRolls", "txtTotalResult", "cmdExit", "cmdAbout",
+                                   "cmdClear", "cmdRoll", "cmbDieModifier", "cmbRollModifier",
+                                   "optDieType_4", "txtNumDice"};
+        QCOMPARE(tabCycle(Qt::Key_Backtab, static_cast<int>(expected.size())), expected);
+    }
+
+    void arrowKeysMoveTheChoiceWithinTheGroup()
+    {
+        f.chooseDieType(4);
+        QTest::keyClick(f.dieType(4), Qt::Key_Down);
+        QVERIFY(f.dieType(5)->isChecked());
+        QCOMPARE(f.window->Sides(), 8);
+        QTest::keyClick(f.dieType(5), Qt::Key_Up);
+        QTest::keyClick(f.dieType(4), Qt::Key_Up);
+        QVERIFY(f.dieType(3)->isChecked());
+        QCOMPARE(f.window->Sides(), 5);
+    }
+
+    void dieTypeAccessKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("index");
+        const int keys[] = {Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6, Qt::Key_8,
+                            Qt::Key_0, Qt::Key_1, Qt::Key_S, Qt::Key_D, Qt::Key_P, Qt::Key_T};
+        for (int i = 0; i < 12; ++i)
+            QTest::addRow("%d", i) << keys[i] << i;
+    }
+    void dieTypeAccessKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, index);
+        QTest::keyClick(f.edit("txtNumDice"), static_cast<Qt::Key>(key), Qt::AltModifier);
+        QTRY_VERIFY(f.dieType(index)->isChecked());
+        QCOMPARE(f.window->Sides(), dice::SidesOfDieType(index));
+    }
+
+    void numberOfDiceAccessKeyEntersAndSelects()
+    {
+        f.chooseDieType(4);
+        f.edit("txtNumDice")->setText(QStringLiteral("12"));
+        QTest::keyClick(f.dieType(4), Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(f.focusName(), QStringLiteral("txtNumDice"));
+        QCOMPARE(f.edit("txtNumDice")->selectedText(), QStringLiteral("12"));
+    }
+
+    void limitAccessKeysOnlyWhileCustomIsShown()
+    {
+        f.edit("txtCustomDieLow")->setText(QStringLiteral("3"));
+        QTest::keyClick(f.edit("txtNumDice"), Qt::Key_L, Qt::AltModifier);
+        QCOMPARE(f.focusName(), QStringLiteral("txtNumDice"));
+
+        f.chooseDieType(11);
+        QTest::keyClick(f.dieType(11), Qt::Key_L, Qt::AltModifier);
+        QCOMPARE(f.focusName(), QStringLiteral("txtCustomDieLow"));
+        QCOMPARE(f.edit("txtCustomDieLow")->selectedText(), QStringLiteral("3"));
+        QTest::keyClick(f.edit("txtCustomDieLow"), Qt::Key_U, Qt::AltModifier);
+        QCOMPARE(f.focusName(), QStringLiteral("txtCustomDieHigh"));
+    }
+
+    void commandAccessKeys()
+    {
+        f.chooseDieType(4);
+        QTest::keyClick(f.edit("txtNumDice"), Qt::Key_R, Qt::AltModifier);
+        QTRY_VERIFY(!f.box("txtIndivRolls")->toPlainText().isEmpty());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(f.window->Sides(), 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::AltModifier);
+        QTRY_COMPARE(f.quitStatus, 0);
+    }
+
+    void altAOpensTheActionMenu()
+    {
+        QTest::keyClick(f.edit("txtNumDice"), Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("mnuAction"));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                          : f.window->menuBar(),
+                        Qt::Key_Escape);
+        QVERIFY(f.boxes.isEmpty()); // the About button was not pressed
+    }
+
+    void enterRollsFromFieldsAndOptionButtons_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("number of dice") << "txtNumDice";
+        QTest::newRow("die type") << "optDieType_4";
+        QTest::newRow("roll modifier") << "cmbRollModifier";
+        QTest::newRow("die modifier") << "cmbDieModifier";
+        QTest::newRow("total") << "txtTotalResult";
+    }
+    void enterRollsFromFieldsAndOptionButtons()
+    {
+        QFETCH(QString, control);
+        f.chooseDieType(4);
+        QWidget* w = f.find(control.toLatin1().constData());
+        w->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(w, Qt::Key_Return);
+        QCOMPARE(f.box("txtIndivRolls")->toPlainText(), QStringLiteral("1"));
+        QCOMPARE(f.focusName(), QStringLiteral("cmdClear"));
+        QCOMPARE(f.list("cmbRollModifier")->count(), 26);
+        QCOMPARE(f.list("cmbDieModifier")->count(), 21);
+    }
+
+    void enterPressesTheFocusedCommandButton()
+    {
+        f.chooseDieType(4);
+        f.button("cmdRoll")->click();
+        QCOMPARE(f.focusName(), QStringLiteral("cmdClear"));
+        QTest::keyClick(f.button("cmdClear"), Qt::Key_Return);
+        QCOMPARE(f.window->Sides(), 0);
+        QVERIFY(f.resultsEmpty());
+        QVERIFY(f.boxes.isEmpty());
+    }
+
+    void enterInAMultiLineBoxDoesNothing()
+    {
+        f.chooseDieType(4);
+        f.box("txtIndivRolls")->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(f.box("txtIndivRolls"), Qt::Key_Return);
+        QVERIFY(f.resultsEmpty());
+        QCOMPARE(f.focusName(), QStringLiteral("txtIndivRolls"));
+    }
+
+    void escapeDoesNothing()
+    {
+        f.chooseDieType(4);
+        f.button("cmdRoll")->click();
+        const QStringList before = f.results();
+        for (const char* name : {"txtNumDice", "cmdClear", "cmbDieModifier"}) {
+            f.find(name)->setFocus(Qt::OtherFocusReason);
+            QTest::keyClick(f.find(name), Qt::Key_Escape);
+        }
+        QVERIFY(f.window->isVisible());
+        QCOMPARE(f.window->Sides(), 6);
+        QCOMPARE(f.quitStatus, -1);
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "KeyboardTest.moc"
