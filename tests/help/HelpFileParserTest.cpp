@@ -146,12 +146,6 @@ private slots:
                  qPrintable(file.diagnostics[0].message));
     }
 
-    void webLinksAreAccepted()
-    {
-        const QByteArray text = "@topic a\n@title A\n[w](https://example.org/x) [m](mailto:a@b.c)\n";
-        QVERIFY(help::parseHelpText(text, QStringLiteral("a.hlp")).diagnostics.isEmpty());
-    }
-
     void everyProblemIsReportedInLineOrder()
     {
         const QByteArray text = "@topic a\n@bogus\n@topic a\n@title B\nx\n";
@@ -187,22 +181,6 @@ private slots:
         QVERIFY(file.hasErrors());
     }
 
-    void loadReadsAFile()
-    {
-        QTemporaryDir dir;
-        const QString path = writeHelpFile(dir, QStringLiteral("ok.hlp"), sampleHelp);
-        const HelpFile file = help::loadHelpFile(path);
-        QCOMPARE(file.path, path);
-        QCOMPARE(file.topics.size(), 3);
-    }
-
-    void formatsDiagnosticsLikeACompiler()
-    {
-        QCOMPARE(help::formatDiagnostic(QStringLiteral("f.hlp"), {Severity::Error, 7, "oops"}),
-                 QStringLiteral("f.hlp:7: error: oops"));
-        QCOMPARE(help::formatDiagnostic(QStringLiteral("f.hlp"), {Severity::Warning, 0, "hm"}),
-                 QStringLiteral("f.hlp: warning: hm"));
-    }
 };
 
 QTEST_GUILESS_MAIN(HelpFileParserTest)

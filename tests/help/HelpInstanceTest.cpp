@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocalServer>
-#include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -75,17 +74,6 @@ private slots:
         QVERIFY(!a.contains(QLatin1Char('/')));
     }
 
-    void canonicalPathSeesThroughDetours()
-    {
-        QTemporaryDir dir;
-        const QString path = writeHelpFile(dir, QStringLiteral("R.hlp"), sampleHelp);
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
-        QCOMPARE(help::canonicalHelpPath(dir.filePath(QStringLiteral("sub/../R.hlp"))),
-                 help::canonicalHelpPath(path));
-        QCOMPARE(help::canonicalHelpPath(dir.filePath(QStringLiteral("sub/../gone.hlp"))),
-                 QFileInfo(dir.filePath(QStringLiteral("gone.hlp"))).absoluteFilePath());
-    }
-
     void forwardedRequestReachesTheServer()
     {
         const QString name = uniqueName();
@@ -104,25 +92,6 @@ private slots:
     {
         const HelpRequest request{Mode::Contents, {}, QStringLiteral("/x/R.hlp"), {}};
         QCOMPARE(help::forwardRequest(uniqueName(), request), help::ForwardResult::NoViewer);
-    }
-
-    void serverIgnoresGarbage()
-    {
-        const QString name = uniqueName();
-        help::HelpInstanceServer server;
-        QVERIFY(server.listen(name));
-        QSignalSpy received(&server, &help::HelpInstanceServer::requestReceived);
-        const char reply = runElsewhere([&] {
-            QLocalSocket socket;
-            socket.connectToServer(name);
-            socket.waitForConnected(3000);
-            socket.write(QByteArray("\0\0\0\3abc", 7));
-            socket.waitForReadyRead(3000);
-            const QByteArray answer = socket.read(1);
-            return answer.isEmpty() ? '\0' : answer.front();
-        });
-        QCOMPARE(reply, 'R');
-        QCOMPARE(received.size(), 0);
     }
 
     void claimServesOrForwards()

@@ -29,13 +29,6 @@ private slots:
         QVERIFY(run.err.contains("Usage: rollwright-help --contents FILE"));
     }
 
-    void helpPrintsUsage()
-    {
-        const Run run = start({QStringLiteral("--help")});
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY(run.out.contains("--partial-key KEYWORD FILE"));
-    }
-
     void checkReportsProblemsOfAFile()
     {
         QTemporaryDir dir;

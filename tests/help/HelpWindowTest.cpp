@@ -184,19 +184,6 @@ private slots:
         QVERIFY(m_view->toPlainText().contains(QStringLiteral("nowhere")));
     }
 
-    void historyIsBounded()
-    {
-        m_window->performRequest({Mode::Contents, {}, m_path, {}});
-        for (int i = 0; i < help::HelpWindow::maxHistory + 10; ++i)
-            m_window->showTopic(i % 2 ? QStringLiteral("intro") : QStringLiteral("results"));
-        int steps = 0;
-        while (m_window->canGoBack()) {
-            m_window->goBack();
-            ++steps;
-        }
-        QCOMPARE(steps, help::HelpWindow::maxHistory);
-    }
-
     void brokenFilesAreReportedInTheWindow_data()
     {
         QTest::addColumn<QByteArray>("content"); // empty: no file at all
@@ -235,13 +222,6 @@ private slots:
         m_window->performRequest({Mode::Index, QStringLiteral("st"), path, {}});
         QVERIFY(m_panes->isEnabled());
         QCOMPARE(currentKeyword(*m_window), QStringLiteral("start"));
-    }
-
-    void panesAndTopicHaveAccessibleNames()
-    {
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Rollwright Help"));
-        for (const char* name : {"contentsList", "indexList", "keywordEdit", "topicView", "backButton"})
-            QVERIFY2(!m_window->findChild<QWidget*>(name)->accessibleName().isEmpty(), name);
     }
 
 private:
