@@ -1,6 +1,5 @@
 #include "NumberText.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -47,14 +46,13 @@ double LeadingNumber(std::string_view text)
     double value = 0.0;
     const char* first = text.data() + numberStart;
     const char* last = text.data() + pos;
-    const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::fixed);
-    if (ec == std::errc::result_out_of_range) {
+    const std::errc error = std::from_chars(first, last, value, std::chars_format::fixed).ec;
+    if (error == std::errc::result_out_of_range) {
         // A non-zero integer part can only overflow, a zero one only underflow.
         value = nonZeroInteger ? std::numeric_limits<double>::infinity() : 0.0;
-    } else if (ec != std::errc()) {
+    } else if (error != std::errc()) {
         return 0.0;
     }
-    (void)ptr;
     return negative ? -value : value;
 }
 
