@@ -1,4 +1,124 @@
+// The start state the window opens in, and Clear Results bringing it back.
 #include "MainWindowFixture.h"
-class ResetTest : public QObject { Q_OBJECT };
+#include "Twips.h"
+
+class ResetTest : public QObject
+{
+    Q_OBJECT
+
+    MainWindowFixture f;
+
+    void verifyStartSettings()
+    {
+        for (int i = 0; i < 12; ++i)
+            QVERIFY(!f.dieType(i)->isChecked());
+        QCOMPARE(f.window->Sides(), 0);
+        QCOMPARE(f.edit("txtNumDice")->text(), QStringLiteral("1"));
+        QCOMPARE(f.edit("txtCustomDieLow")->text(), QStringLiteral("0"));
+        QCOMPARE(f.edit("txtCustomDieHigh")->text(), QStringLiteral("0"));
+        QVERIFY(f.find("fraCustom")->isHidden());
+        QVERIFY(f.find("fraModified")->isHidden());
+        QCOMPARE(Twips::left(f.find("fraActual")), 1920);
+        QCOMPARE(Twips::left(f.find("fraModified")), 1920);
+        QVERIFY(f.resultsEmpty());
+        QVERIFY(!f.find("txtIndivRolls")->isHidden());
+        QVERIFY(!f.find("txtModRolls")->isHidden());
+        QVERIFY(f.find("txtIndivRollsMulti")->isHidden());
+        QVERIFY(f.find("txtModRollsMulti")->isHidden());
+        QCOMPARE(f.list("cmbRollModifier")->currentIndex(), 15);
+        QCOMPARE(f.list("cmbRollModifier")->currentText(), QStringLiteral("0"));
+        QCOMPARE(f.list("cmbDieModifier")->currentIndex(), 10);
+        QCOMPARE(f.list("cmbDieModifier")->currentText(), QStringLiteral("0"));
+        QCOMPARE(f.focusName(), QStringLiteral("txtNumDice"));
+        QCOMPARE(f.edit("txtNumDice")->selectedText(), QStringLiteral("1"));
+    }
+
+private slots:
+    void init() { QVERIFY(f.start()); }
+    void cleanup() { f.stop(); }
+
+    void opensInTheStartState()
+    {
+        verifyStartSettings();
+        QVERIFY(f.list("cmbRollModifier")->isEnabled());
+        QCOMPARE(f.list("cmbRollModifier")->count(), 26);
+        QCOMPARE(f.list("cmbDieModifier")->count(), 21);
+    }
+
+    void opensCentredOnTheScreen()
+    {
+        const QSize screen = Program::screenSizeTwips();
+        const float top = (float(screen.height()) - float(Twips::outerHeight(f.window))) / 2.0f;
+        const float left = (float(screen.width()) - float(Twips::outerWidth(f.window))) / 2.0f;
+        QCOMPARE(f.window->frameGeometry().topLeft(), QPoint(Twips::toPixels(left), Twips::toPixels(top)));
+    }
+
+    void aScreenSmallerThanTheWindowGivesANegativePosition()
+    {
+        Program::setScreenSizeTwipsForTests(QSize(3000, 1500));
+        ScriptedSource source({0.0f});
+        frmDice window(source);
+        window.Form_Load();
+        QVERIFY(window.pos().x() < 0);
+        QVERIFY(window.pos().y() < 0);
+        QCOMPARE(window.pos().x(), Twips::toPixels((3000.0f - float(Twips::outerWidth(&window))) / 2.0f));
+    }
+
+    void clearResultsAfterRolls_data()
+    {
+        QTest::addColumn<int>("dieType");
+        QTest::addColumn<QString>("numDice");
+        QTest::addColumn<int>("dieModifierIndex");
+        QTest::newRow("custom") << 11 << "4" << 10;
+        QTest::newRow("long, scrolling boxes") << 4 << "200" << 0;
+        QTest::newRow("with +3 chosen") << 7 << "2" << 7;
+        QTest::newRow("percentile") << 10 << "3" << 10;
+    }
+    void clearResultsAfterRolls()
+    {
+        QFETCH(int, dieType);
+        QFETCH(QString, numDice);
+        QFETCH(int, dieModifierIndex);
+        f.chooseDieType(dieType);
+        f.edit("txtCustomDieLow")->setText(QStringLiteral("3"));
+        f.edit("txtCustomDieHigh")->setText(QStringLiteral("9"));
+        f.edit("txtNumDice")->setText(numDice);
+        f.list("cmbDieModifier")->setCurrentIndex(dieModifierIndex);
+        f.window->cmbDieModifier_Click();
+        f.button("cmdRoll")->click();
+        QVERIFY(f.boxes.isEmpty());
+        QVERIFY(!f.box("txtIndivRolls")->toPlainText().isEmpty());
+        const QPoint position = f.window->pos();
+
+        QTest::keyClick(f.button("cmdClear"), Qt::Key_Space);
+        verifyStartSettings();
+        QCOMPARE(f.window->pos(), position);
+        // The roll modifier keeps the lock a Percentile choice gave it.
+        QCOMPARE(f.list("cmbRollModifier")->isEnabled(), dieType != 10);
+        QCOMPARE(f.find("lblRollModifier")->isEnabled(), dieType != 10);
+
+        f.button("cmdRoll")->click();
+        QCOMPARE(f.boxes.size(), 1);
+        QCOMPARE(f.boxes[0].text, QStringLiteral("You must select a Die Type."));
+    }
+
+    void clearResultsRestoresTypedModifiers()
+    {
+        f.typeInto(f.list("cmbDieModifier"), QStringLiteral("-7"));
+        f.typeInto(f.list("cmbRollModifier"), QStringLiteral("300"));
+        QVERIFY(!f.find("fraModified")->isHidden());
+        f.window->cmdClear_Click();
+        verifyStartSettings();
+    }
+
+    void aTabAfterClearResultsEntersTheGroupAtItsFirstButton()
+    {
+        f.chooseDieType(9);
+        f.window->cmdClear_Click();
+        QTest::keyClick(f.edit("txtNumDice"), Qt::Key_Tab);
+        QCOMPARE(f.focusName(), QStringLiteral("optDieType_0"));
+    }
+};
+
 QTEST_MAIN(ResetTest)
 #include "ResetTest.moc"

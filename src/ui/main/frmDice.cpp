@@ -46,6 +46,9 @@ frmDice::frmDice(dice::RandomSource& source, QWidget* parent)
     for (QComboBox* list : {cmbRollModifier, cmbDieModifier}) {
         list->setCompleter(nullptr); // typed digits must never turn into an entry
         list->setDuplicatesEnabled(true);
+        // Screen readers on Linux name a list after its label and read the
+        // edit part by its own name.
+        list->lineEdit()->setAccessibleName(list->accessibleName());
     }
     for (QPlainTextEdit* box : {txtIndivRolls, txtIndivRollsMulti, txtModRolls, txtModRollsMulti})
         box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -130,6 +133,7 @@ void frmDice::Form_Load()
 {
     // Centred on the screen from the outer size, in single precision and not
     // clamped: a screen smaller than the window puts its corner off screen.
+    winId(); // the outer size includes the frame once the native window exists
     const QSize screen = Program::screenSizeTwips();
     const float top = (static_cast<float>(screen.height()) - static_cast<float>(Twips::outerHeight(this))) / 2.0f;
     const float left = (static_cast<float>(screen.width()) - static_cast<float>(Twips::outerWidth(this))) / 2.0f;
