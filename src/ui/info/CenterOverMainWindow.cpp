@@ -4,6 +4,22 @@
 #include "Twips.h"
 #include "frmDice.h"
 
+namespace {
+
+// Before its first show a window knows only its inside; its frame will be
+// the one the main window has.
+QSize outerPixels(const QWidget* window, const QWidget* main)
+{
+    const QSize outer = window->frameGeometry().size();
+    if (outer != window->size())
+        return outer;
+    return outer + (main->frameGeometry().size() - main->size());
+}
+
+float twips(int pixels) { return static_cast<float>(Twips::fromPixels(pixels)); }
+
+} // namespace
+
 void CenterOverMainWindow(QWidget* window)
 {
     // Always the main window, even when another window owns this one.
@@ -11,10 +27,9 @@ void CenterOverMainWindow(QWidget* window)
     if (!main)
         return; // nothing to centre over: the window stays where it is
 
-    const auto twips = [](int value) { return static_cast<float>(value); };
-    const float top = (twips(Twips::outerHeight(main)) - twips(Twips::outerHeight(window))) / 2.0f +
-                      twips(Twips::top(main));
-    const float left = (twips(Twips::outerWidth(main)) - twips(Twips::outerWidth(window))) / 2.0f +
-                       twips(Twips::left(main));
+    const QRect mainOuter = main->frameGeometry();
+    const QSize own = outerPixels(window, main);
+    const float top = (twips(mainOuter.height()) - twips(own.height())) / 2.0f + twips(mainOuter.top());
+    const float left = (twips(mainOuter.width()) - twips(own.width())) / 2.0f + twips(mainOuter.left());
     Twips::moveWindow(window, left, top);
 }

@@ -1,0 +1,129 @@
+// The About window's four texts, character for character, and how its
+// labels show them.
+#include "AppSettings.h"
+#include "frmAbout.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+const QString Pair = QStringLiteral("\n\r");
+
+QString lines(const QStringList& parts) { return parts.join(Pair); }
+
+} // namespace
+
+class AboutTextsTest : public QObject
+{
+    Q_OBJECT
+
+    AppSettings saved_;
+
+private slots:
+    void initTestCase() { saved_ = AppSettings::get(); }
+    void cleanup() { AppSettings::get() = saved_; }
+
+    void title_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("major");
+        QTest::addColumn<int>("minor");
+        QTest::addColumn<int>("revision");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("this release") << "Rollwright" << 1 << 2 << 5 << "Rollwright       Version 1.25";
+        QTest::newRow("revision 0") << "Rollwright" << 1 << 2 << 0 << "Rollwright       Version 1.20";
+        QTest::newRow("revision 12") << "Rollwright" << 1 << 2 << 12 << "Rollwright       Version 1.212";
+        QTest::newRow("two-digit major, minor 0") << "Dice Box" << 10 << 0 << 3
+                                                  << "Dice Box       Version 10.03";
+    }
+
+    void title()
+    {
+        QFETCH(QString, title);
+        QFETCH(int, major);
+        QFETCH(int, minor);
+        QFETCH(int, revision);
+        QFETCH(QString, firstLine);
+        AppSettings& app = AppSettings::get();
+        app.title = title;
+        app.versionMajor = major;
+        app.versionMinor = minor;
+        app.versionRevision = revision;
+
+        frmAbout about;
+        about.Form_Load();
+        QCOMPARE(about.TitleText(),
+                 lines({firstLine, QString(), QStringLiteral("Copyright (c) 2026 Rollwright developers")}));
+    }
+
+    void credits()
+    {
+        frmAbout about;
+        about.Form_Load();
+        QCOMPARE(about.CreditsText(), lines({
+                                          QStringLiteral("E-Mail:        rollwright@example.org"),
+                                          QString(),
+                                          QStringLiteral("Webpage:  https://example.org/rollwright"),
+                                          QString(),
+                                          QString(),
+                                          QStringLiteral("Programmers:   Rollwright developers"),
+                                          QStringLiteral("                         Rollwright contributors"),
+                                      }));
+    }
+
+    void disclaimerAndDiceCredit()
+    {
+        frmAbout about;
+        about.Form_Load();
+        QCOMPARE(about.DisclaimerText(),
+                 lines({QStringLiteral("Rollwright is free software under the MIT License."),
+                        QStringLiteral("It comes without any warranty.")}));
+        QCOMPARE(about.DiceCreditText(), lines({QStringLiteral("Dice images by Rollwright contributors."),
+                                                QStringLiteral("Contact:  art@example.org")}));
+    }
+
+    void caption_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("lineCount");
+        QTest::addColumn<int>("linesOnScreen"); // after wrapping at the label's width
+        QTest::newRow("title") << "lblTitle" << 3 << 3;
+        QTest::newRow("credits") << "lblCredits" << 7 << 7;
+        QTest::newRow("disclaimer") << "lblDisclaimer" << 2 << 2;
+        QTest::newRow("dice credit") << "lblDiceCredit" << 2 << 3;
+    }
+
+    // Each pair is one line break on screen, and the text fits its label:
+    // no line wider than it, no more lines than it holds.
+    void caption()
+    {
+        QFETCH(QString, label);
+        QFETCH(int, lineCount);
+        QFETCH(int, linesOnScreen);
+        frmAbout about;
+        about.Form_Load();
+        const auto* shown = about.findChild<QLabel*>(label);
+        QVERIFY(shown);
+
+        const QString text = shown->text();
+        QVERIFY(!text.contains(QChar(13)));
+        QCOMPARE(text.split(QChar(10)).size(), lineCount);
+
+        const QFontMetrics metrics(shown->font());
+        const QRect box = shown->contentsRect();
+        const int flags = Qt::AlignLeft | Qt::AlignTop;
+        const QRect needed = metrics.boundingRect(QRect(box.topLeft(), QSize(box.width(), 10000)),
+                                                  flags | Qt::TextWordWrap, text);
+        const QRect lines = metrics.boundingRect(QRect(0, 0, 10000, 10000), flags,
+                                                 QStringList(linesOnScreen, QStringLiteral("X")).join(QChar(10)));
+        QVERIFY2(needed.width() <= box.width(), qPrintable(QStringLiteral("%1 px wide").arg(needed.width())));
+        QCOMPARE(needed.height(), lines.height());
+        QVERIFY2(needed.height() <= box.height(), qPrintable(QStringLiteral("%1 px high").arg(needed.height())));
+    }
+
+};
+
+QTEST_MAIN(AboutTextsTest)
+#include "AboutTextsTest.moc"

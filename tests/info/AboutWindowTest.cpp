@@ -1,0 +1,236 @@
+// The About window as the user meets it: its layout, keyboard, closing,
+// placement over the main window and the way to the read-me viewer.
+#include "AppSettings.h"
+#include "InfoTesting.h"
+#include "Twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+using namespace InfoTesting;
+
+namespace {
+
+template <class T = QWidget>
+T* control(const char* name)
+{
+    return Forms::about ? Forms::about->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+}
+
+QPoint expectedPlace(const QWidget* window)
+{
+    const QWidget* main = Forms::dice;
+    const float top = (float(Twips::outerHeight(main)) - float(Twips::outerHeight(window))) / 2.0f +
+                      float(Twips::top(main));
+    const float left = (float(Twips::outerWidth(main)) - float(Twips::outerWidth(window))) / 2.0f +
+                       float(Twips::left(main));
+    return {Twips::toPixels(left), Twips::toPixels(top)};
+}
+
+} // namespace
+
+class AboutWindowTest : public QObject
+{
+    Q_OBJECT
+
+    MainWindow main_;
+    AppSettings saved_;
+
+private slots:
+    void initTestCase() { saved_ = AppSettings::get(); }
+    void init() { QVERIFY(main_.start()); }
+    void cleanup()
+    {
+        main_.stop();
+        AppSettings::get() = saved_;
+    }
+
+    void frame()
+    {
+        QVERIFY(whileModal(openAbout, [] {
+            frmAbout* about = Forms::about;
+            QCOMPARE(about->windowTitle(), QStringLiteral("About Rollwright"));
+            QCOMPARE(about->size(), QSize(Twips::toPixels(6405), Twips::toPixels(4320)));
+            QCOMPARE(about->minimumSize(), about->maximumSize());
+            const Qt::WindowFlags flags = about->windowFlags();
+            QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+            QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+            QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+            QVERIFY(!about->windowIcon().pixmap(32, 32).isNull());
+            QCOMPARE(about->parentWidget(), static_cast<QWidget*>(Forms::dice));
+            QCOMPARE(about->windowModality(), Qt::ApplicationModal);
+            QCOMPARE(control<QLabel>("picIcon")->pixmap().size(), QSize(134, 130));
+        }));
+    }
+
+    void colours_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("title text") << "lblTitle" << int(QPalette::WindowText) << QColor(0, 0, 0);
+        QTest::newRow("disclaimer text") << "lblDisclaimer" << int(QPalette::WindowText) << QColor(0, 0, 0);
+        QTest::newRow("rule, grey line") << "Line1_1" << int(QPalette::Window) << QColor(128, 128, 128);
+        QTest::newRow("rule, white line") << "Line1_0" << int(QPalette::Window) << QColor(255, 255, 255);
+    }
+
+    void colours()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, role);
+        QFETCH(QColor, colour);
+        frmAbout about;
+        about.Form_Load();
+        about.show();
+        const auto* widget = about.findChild<QWidget*>(name);
+        QVERIFY(widget);
+        QCOMPARE(widget->palette().color(QPalette::ColorRole(role)), colour);
+        // What is painted, not only what is asked for.
+        const QImage shot = about.grab().toImage();
+        const QPoint probe = widget->geometry().topLeft() + QPoint(widget->width() / 2, 0);
+        if (role == QPalette::Window)
+            QCOMPARE(QColor(shot.pixel(probe)), colour);
+    }
+
+    void tabOrder()
+    {
+        QVERIFY(whileModal(openAbout, [] {
+            QCOMPARE(focusName(), QStringLiteral("cmdOK"));
+            for (const char* next : {"picIcon", "cmdReadme", "cmdOK"}) {
+                press(Qt::Key_Tab);
+                QCOMPARE(focusName(), QString::fromLatin1(next));
+            }
+            press(Qt::Key_Backtab);
+            QCOMPARE(focusName(), QStringLiteral("cmdReadme"));
+        }));
+    }
+
+    void closing_data()
+    {
+        QTest::addColumn<int>("tabs"); // from cmdOK: 1 picIcon, 2 cmdReadme
+        QTest::addColumn<QString>("how");
+        QTest::newRow("OK clicked") << 0 << "click";
+        QTest::newRow("Enter on OK") << 0 << "enter";
+        QTest::newRow("Enter on the picture") << 1 << "enter";
+        QTest::newRow("Esc on OK") << 0 << "escape";
+        QTest::newRow("Esc on the picture") << 1 << "escape";
+        QTest::newRow("Esc on Rollwright Info") << 2 << "escape";
+        QTest::newRow("keypad Enter on OK") << 0 << "keypad enter";
+        QTest::newRow("close box") << 0 << "close box";
+    }
+
+    void closing()
+    {
+        QFETCH(int, tabs);
+        QFETCH(QString, how);
+        bool closedInside = false;
+        QVERIFY(whileModal(openAbout, [&] {
+            for (int i = 0; i < tabs; ++i)
+                press(Qt::Key_Tab);
+            if (how == QLatin1String("click"))
+                QTest::mouseClick(control("cmdOK"), Qt::LeftButton);
+            else if (how == QLatin1String("enter"))
+                press(Qt::Key_Return);
+            else if (how == QLatin1String("keypad enter"))
+                press(Qt::Key_Enter, Qt::KeypadModifier);
+            else if (how == QLatin1String("escape"))
+                press(Qt::Key_Escape);
+            else
+                Forms::about->close();
+            closedInside = !Forms::about->isVisible();
+        }));
+        QVERIFY(closedInside);
+        QVERIFY(!Forms::about); // unloaded: the next opening builds a new window
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void infoButtonOpensTheViewer_data()
+    {
+        QTest::addColumn<bool>("byEnter");
+        QTest::newRow("Enter on Rollwright Info") << true;
+        QTest::newRow("click on Rollwright Info") << false;
+    }
+
+    void infoButtonOpensTheViewer()
+    {
+        QFETCH(bool, byEnter);
+        bool viewerSeen = false;
+        bool aboutBackOnTop = false;
+        QVERIFY(whileModal(openAbout, [&] {
+            QPointer<frmAbout> about = Forms::about;
+            const auto open = [&] {
+                if (byEnter) {
+                    press(Qt::Key_Tab);
+                    press(Qt::Key_Tab);
+                    QCOMPARE(focusName(), QStringLiteral("cmdReadme"));
+                    press(Qt::Key_Return);
+                } else {
+                    QTest::mouseClick(control("cmdReadme"), Qt::LeftButton);
+                }
+            };
+            QVERIFY(whileModal(open, [&] {
+                QVERIFY(Forms::readMe);
+                QCOMPARE(QApplication::activeModalWidget(), static_cast<QWidget*>(Forms::readMe));
+                QCOMPARE(Forms::readMe->parentWidget(), static_cast<QWidget*>(about));
+                viewerSeen = true;
+                QTest::mouseClick(Forms::readMe->findChild<QWidget*>(QStringLiteral("cmdOk")), Qt::LeftButton);
+            }));
+            QVERIFY(!Forms::readMe);
+            QVERIFY(about && about->isVisible());
+            aboutBackOnTop = QApplication::activeModalWidget() == about;
+        }));
+        QVERIFY(viewerSeen);
+        QVERIFY(aboutBackOnTop);
+    }
+
+    void placement_data()
+    {
+        QTest::addColumn<QPoint>("mainAt");
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QTest::newRow("middle of the screen") << QPoint(200, 150);
+        QTest::newRow("moved down right") << QPoint(480, 330);
+        QTest::newRow("past the left edge") << QPoint(-200, 100);
+        QTest::newRow("above the top edge") << QPoint(300, -120);
+        QTest::newRow("at the bottom right corner") << QPoint(screen.width() - 60, screen.height() - 40);
+    }
+
+    void placement()
+    {
+        QFETCH(QPoint, mainAt);
+        main_.window->move(mainAt);
+        QCOMPARE(main_.window->pos(), mainAt);
+        QVERIFY(whileModal(openAbout, [] {
+            QCOMPARE(Forms::about->pos(), expectedPlace(Forms::about));
+            // Centred: equal margins to both sides of the main window's frame.
+            const QRect main = Forms::dice->frameGeometry();
+            const QRect about = Forms::about->frameGeometry();
+            QVERIFY(qAbs((about.left() - main.left()) - (main.right() - about.right())) <= 1);
+            QVERIFY(qAbs((about.top() - main.top()) - (main.bottom() - about.bottom())) <= 1);
+        }));
+    }
+
+    // Every opening loads a new window: placed again, texts composed again.
+    void reopening()
+    {
+        main_.window->move(100, 100);
+        QPoint firstPlace;
+        QVERIFY(whileModal(openAbout, [&] {
+            firstPlace = Forms::about->pos();
+            control<QLabel>("lblTitle")->setText(QStringLiteral("stale"));
+            QTest::mouseClick(control("cmdOK"), Qt::LeftButton);
+        }));
+        QVERIFY(!Forms::about);
+
+        main_.window->move(260, 40);
+        AppSettings::get().versionRevision = 9;
+        QVERIFY(whileModal(openAbout, [&] {
+            QCOMPARE(Forms::about->pos(), firstPlace + QPoint(160, -60));
+            QVERIFY(control<QLabel>("lblTitle")->text().startsWith(QStringLiteral("Rollwright       Version 1.29\n")));
+            QCOMPARE(focusName(), QStringLiteral("cmdOK"));
+        }));
+    }
+};
+
+QTEST_MAIN(AboutWindowTest)
+#include "AboutWindowTest.moc"
