@@ -78,6 +78,7 @@ private:
     void clearDieTypes();
     void updateDieTypeTabStop();
     void moveFocus(QWidget* control);
+    void showHelp(int command);
 
     dice::RandomSource& source_;
     FormEvents* events_;

@@ -1,26 +1,47 @@
 // The commands of the buttons and the menus.
 #include "frmDice.h"
 
+#include "AppSettings.h"
+#include "Forms.h"
+#include "HelpViewer.h"
+#include "MessageBox.h"
 #include "Program.h"
+#include "frmAbout.h"
+
+#include <exception>
 
 void frmDice::cmdAbout_Click()
 {
-    // The About window arrives with its own change; until then the button
-    // does nothing rather than pretend.
+    if (!Forms::about)
+        Forms::about = new frmAbout;
+    // Unloading destroys the window, so every opening loads it afresh.
+    Program::showModal(Forms::about, this, [] { Forms::about->Form_Load(); });
 }
 
 void frmDice::cmdExit_Click() { Program::end(0); }
 
+// The menu items that repeat a button call its handler, without a click.
 void frmDice::mnuActionRollDice_Click() { cmdRoll_Click(); }
 void frmDice::mnuActionClearResults_Click() { cmdClear_Click(); }
 void frmDice::mnuActionExit_Click() { cmdExit_Click(); }
 void frmDice::mnuHelpAbout_Click() { cmdAbout_Click(); }
 
-void frmDice::mnuHelpContents_Click()
-{
-    // Help comes with the help viewer.
-}
+void frmDice::mnuHelpContents_Click() { showHelp(HelpViewer::Contents); }
+void frmDice::mnuHelpSearch_Click() { showHelp(HelpViewer::PartialKey); }
 
-void frmDice::mnuHelpSearch_Click()
+void frmDice::showHelp(int command)
 {
+    const QString helpFile = AppSettings::get().helpFile;
+    if (helpFile.isEmpty()) {
+        MessageBox::show(this, QStringLiteral("Unable to display Help Contents. The Rollwright Help file is missing."),
+                         MessageBox::Information, windowTitle());
+        return;
+    }
+    // Whether the file exists is the viewer's business; only a viewer that
+    // cannot be reached is reported here.
+    try {
+        HelpViewer::request(this, helpFile, command, QString());
+    } catch (const std::exception& failure) {
+        MessageBox::show(this, QString::fromUtf8(failure.what()), MessageBox::Plain, AppSettings::get().title);
+    }
 }

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+// Hands help requests to the help viewer program, rollwright-help, which
+// lives beside the program. The request is handed over and the call returns
+// without waiting; the viewer is never asked to close.
+namespace HelpViewer {
+
+enum Command : int
+{
+    Contents = 3,      // the help file's contents
+    PartialKey = 0x105 // the keyword index, the keyword filled in
+};
+
+struct Request
+{
+    QString program;
+    QStringList arguments;
+};
+
+// Throws std::runtime_error with a description when the viewer cannot be
+// started.
+void request(QWidget* owner, const QString& helpFile, int command, const QString& keyword);
+
+// What request() would start.
+Request requestFor(QWidget* owner, const QString& helpFile, int command, const QString& keyword);
+
+// Tests replace how a request is started, or where the viewer is looked for.
+using Starter = std::function<void(const Request&)>;
+void setStarterForTests(Starter starter);
+void setProgramForTests(const QString& program);
+
+} // namespace HelpViewer

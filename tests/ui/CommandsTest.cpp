@@ -1,0 +1,209 @@
+// The commands: menu items against their buttons, the About window opened
+// modally and afresh, Exit, and help requests handed to the help viewer.
+#include "AppSettings.h"
+#include "Forms.h"
+#include "HelpViewer.h"
+#include "MainWindowFixture.h"
+#include "frmAbout.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+
+class CommandsTest : public QObject
+{
+    Q_OBJECT
+
+    MainWindowFixture f;
+    QList<HelpViewer::Request> requests;
+    QString helpFile;
+
+    // Runs `act` on the modal window once it shows, from inside its loop.
+    static void whenModalShows(std::function<void(QWidget*)> act)
+    {
+        auto* timer = new QTimer;
+        QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                timer->deleteLater();
+                act(modal);
+            }
+        });
+        timer->start(10);
+    }
+
+    void prepareRoll()
+    {
+        f.chooseDieType(4);
+        f.edit("txtNumDice")->setText(QStringLiteral("3"));
+        f.source = ScriptedSource({0.0f, 0.5f, 0.9f});
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(f.start());
+        helpFile = AppSettings::get().helpFile;
+        requests.clear();
+        HelpViewer::setStarterForTests([this](const HelpViewer::Request& r) { requests << r; });
+    }
+    void cleanup()
+    {
+        AppSettings::get().helpFile = helpFile;
+        HelpViewer::setStarterForTests({});
+        HelpViewer::setProgramForTests({});
+        f.stop();
+    }
+
+    void rollDiceFromTheMenuMatchesTheButton()
+    {
+        prepareRoll();
+        f.button("cmdRoll")->click();
+        const QStringList byButton = f.results();
+        prepareRoll();
+        f.edit("txtNumDice")->setFocus(Qt::OtherFocusReason);
+        f.find<QAction>("mnuActionRollDice")->trigger();
+        QCOMPARE(f.results(), byButton);
+        QCOMPARE(f.focusName(), QStringLiteral("cmdClear"));
+    }
+
+    void clearResultsFromTheMenuMatchesTheButton()
+    {
+        prepareRoll();
+        f.button("cmdRoll")->click();
+        f.list("cmbDieModifier")->setCurrentIndex(3);
+        f.find<QAction>("mnuActionClearResults")->trigger();
+        QVERIFY(f.resultsEmpty());
+        QCOMPARE(f.window->Sides(), 0);
+        QCOMPARE(f.list("cmbDieModifier")->currentText(), QStringLiteral("0"));
+        QCOMPARE(f.focusName(), QStringLiteral("txtNumDice"));
+        QCOMPARE(f.edit("txtNumDice")->selectedText(), QStringLiteral("1"));
+    }
+
+    void aRefusedRollFromTheMenuMovesTheFocusLikeTheButton()
+    {
+        f.edit("txtNumDice")->setFocus(Qt::OtherFocusReason);
+        f.find<QAction>("mnuActionRollDice")->trigger();
+        QCOMPARE(f.boxes.size(), 1);
+        QCOMPARE(f.boxes[0].text, QStringLiteral("You must select a Die Type."));
+        QCOMPARE(f.focusName(), QStringLiteral("txtNumDice"));
+    }
+
+    void aboutOpensModallyAndAfreshEachTime_data()
+    {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::newRow("button") << false;
+        QTest::newRow("Help menu") << true;
+    }
+    void aboutOpensModallyAndAfreshEachTime()
+    {
+        QFETCH(bool, fromMenu);
+        f.chooseDieType(4);
+        QList<QWidget*> opened;
+        QList<bool> mainBlocked;
+        for (int i = 0; i < 2; ++i) {
+            whenModalShows([&](QWidget* modal) {
+                opened << modal;
+                // The main window takes no input meanwhile.
+                mainBlocked << (modal->windowModality() == Qt::ApplicationModal && modal->isVisible());
+                QCOMPARE(modal->parentWidget(), f.window);
+                QCOMPARE(modal->windowTitle(), QStringLiteral("About Rollwright"));
+                QTest::keyClick(modal, Qt::Key_Escape);
+            });
+            if (fromMenu)
+                f.find<QAction>("mnuHelpAbout")->trigger();
+            else
+                f.button("cmdAbout")->click();
+            QVERIFY(Forms::about.isNull()); // unloaded when closed
+        }
+        QCOMPARE(opened.size(), 2);
+        QCOMPARE(mainBlocked, (QList<bool>{true, true}));
+    }
+
+    void helpRequests_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QStringList>("leading");
+        QTest::newRow("contents") << "mnuHelpContents" << QStringList{"--contents"};
+        QTest::newRow("search") << "mnuHelpSearch" << QStringList{"--partial-key", ""};
+    }
+    void helpRequests()
+    {
+        QFETCH(QString, item);
+        QFETCH(QStringList, leading);
+        AppSettings::get().helpFile = QStringLiteral("/nowhere/Rollwright.hlp"); // never checked
+        f.window->findChild<QAction*>(item)->trigger();
+        QVERIFY(f.boxes.isEmpty());
+        QCOMPARE(requests.size(), 1);
+        const HelpViewer::Request& r = requests[0];
+        QCOMPARE(r.program, Program::directory() + QStringLiteral("/rollwright-help"));
+        QCOMPARE(r.arguments.mid(0, leading.size()), leading);
+        const QStringList tail = r.arguments.mid(leading.size());
+        QCOMPARE(tail, (QStringList{"--owner", QString::number(f.window->winId()), "--",
+                                    "/nowhere/Rollwright.hlp"}));
+    }
+
+    void theHelpFileLiesBesideTheProgram()
+    {
+        QCOMPARE(AppSettings::get().helpFile, Program::directory() + QStringLiteral("/Rollwright.hlp"));
+    }
+
+    void anEmptyHelpSettingIsReportedByBothItems_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::newRow("contents") << "mnuHelpContents";
+        QTest::newRow("search") << "mnuHelpSearch";
+    }
+    void anEmptyHelpSettingIsReportedByBothItems()
+    {
+        QFETCH(QString, item);
+        AppSettings::get().helpFile.clear();
+        f.window->findChild<QAction*>(item)->trigger();
+        QVERIFY(requests.isEmpty());
+        QCOMPARE(f.boxes.size(), 1);
+        QCOMPARE(f.boxes[0].text, QStringLiteral("Unable to display Help Contents. The Rollwright Help file is missing."));
+        QCOMPARE(f.boxes[0].style, int(MessageBox::Information));
+        QCOMPARE(f.boxes[0].title, QStringLiteral("Rollwright"));
+    }
+
+    void aMissingViewerIsDescribed()
+    {
+        HelpViewer::setStarterForTests({}); // the real start
+        HelpViewer::setProgramForTests(QStringLiteral("/nowhere/rollwright-help"));
+        f.find<QAction>("mnuHelpContents")->trigger();
+        QCOMPARE(f.boxes.size(), 1);
+        QVERIFY(f.boxes[0].text.contains(QStringLiteral("/nowhere/rollwright-help")));
+        QCOMPARE(f.boxes[0].style, int(MessageBox::Plain));
+        QCOMPARE(f.boxes[0].title, QStringLiteral("Rollwright"));
+        QVERIFY(f.window->isEnabled());
+    }
+
+    void theViewerIsStartedWithoutWaiting()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString viewer = dir.filePath(QStringLiteral("rollwright-help"));
+        const QString seen = dir.filePath(QStringLiteral("arguments"));
+        QFile script(viewer);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n").arg(seen).toUtf8());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        HelpViewer::setStarterForTests({});
+        HelpViewer::setProgramForTests(viewer);
+
+        f.find<QAction>("mnuHelpSearch")->trigger();
+        QVERIFY(f.boxes.isEmpty());
+        QTRY_VERIFY(QFile::exists(seen) && QFileInfo(seen).size() > 0);
+        QFile result(seen);
+        QVERIFY(result.open(QIODevice::ReadOnly));
+        const QStringList args = QString::fromUtf8(result.readAll()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(args.first(), QStringLiteral("--partial-key"));
+        QCOMPARE(args.last(), helpFile);
+    }
+};
+
+QTEST_MAIN(CommandsTest)
+#include "CommandsTest.moc"
