@@ -142,6 +142,8 @@ private slots:
             iface = QAccessible::queryAccessibleInterface(list->lineEdit());
         }
         QCOMPARE(withoutAccessMarker(iface->text(QAccessible::Name)), name);
+        if (control.startsWith(QLatin1String("optDieType")))
+            QCOMPARE(iface->role(), QAccessible::RadioButton);
     }
 };
 
