@@ -1,0 +1,13 @@
+#!/bin/sh
+# Packs the rendered hicolor PNGs into rollwright.ico, committed beside this
+# script. Needs ImageMagick; the build does not.
+set -eu
+cd "$(dirname "$0")"
+hicolor=../../resources/icons/hicolor
+convert=$(command -v convert-im6.q16 || command -v convert)
+set --
+for size in 16 24 32 48 64 128 256; do
+    set -- "$@" "$hicolor/${size}x${size}/apps/org.example.Rollwright.png"
+done
+# The 256-pixel image is stored as PNG, as Windows Vista and later read it.
+"$convert" "$@" -strip rollwright.ico
