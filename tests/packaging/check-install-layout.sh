@@ -1,0 +1,61 @@
+#!/bin/sh
+# Checks what the install put under PREFIX: the program directory with the
+# files the program reads beside it, the launcher on the PATH, and the menu
+# entry with its icons and metadata.
+#   check-install-layout.sh PREFIX SOURCE_DIR
+set -eu
+prefix=$1 source=$2
+programdir=$prefix/lib/rollwright
+share=$prefix/share
+status=0
+fail() {
+    echo "FAIL: $*" >&2
+    status=1
+}
+
+# Exactly the two programs, the read-me and the help file.
+found=$(cd "$programdir" && ls -A | LC_ALL=C sort)
+expected=$(printf '%s\n' "Read Me First.txt" Rollwright.hlp rollwright rollwright-help)
+[ "$found" = "$expected" ] || fail "$programdir holds:
+$found"
+for program in rollwright rollwright-help; do
+    [ -f "$programdir/$program" ] && [ -x "$programdir/$program" ] || fail "$program is not an executable file"
+done
+cmp "$source/resources/Read Me First.txt" "$programdir/Read Me First.txt" || fail "the read-me differs from its source"
+cmp "$source/resources/help/Rollwright.hlp" "$programdir/Rollwright.hlp" || fail "the help file differs from its source"
+
+# A relative link, so that the prefix can move and DESTDIR works.
+launcher=$prefix/bin/rollwright
+if [ -L "$launcher" ]; then
+    case $(readlink "$launcher") in /*) fail "the launcher points to an absolute path" ;; esac
+    [ "$(readlink -f "$launcher")" = "$(readlink -f "$programdir/rollwright")" ] ||
+        fail "the launcher leads to $(readlink -f "$launcher")"
+else
+    fail "$launcher is not a symlink"
+fi
+
+entry=$share/applications/org.example.Rollwright.desktop
+[ -f "$entry" ] || fail "no desktop entry $entry"
+if [ -f "$entry" ]; then
+    exec_program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
+    [ -x "$prefix/bin/$exec_program" ] || fail "the desktop entry starts '$exec_program', which is not in $prefix/bin"
+    icon=$(sed -n 's/^Icon=//p' "$entry")
+    # The theme ignores an icon whose size is not its folder's.
+    for size in 16 22 24 32 48 64 128 256; do
+        png=$share/icons/hicolor/${size}x$size/apps/$icon.png
+        if [ -f "$png" ]; then
+            # The PNG header holds width and height as 32-bit big-endian numbers.
+            set -- $(od -An -tu1 -j16 -N8 "$png")
+            [ $(($3 * 256 + $4)) -eq "$size" ] && [ $(($7 * 256 + $8)) -eq "$size" ] ||
+                fail "$png is not $size x $size pixels"
+        else
+            fail "no $size-pixel icon $png"
+        fi
+    done
+    [ -f "$share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon $icon.svg"
+fi
+[ -f "$share/metainfo/org.example.Rollwright.metainfo.xml" ] || fail "no AppStream metainfo"
+[ -f "$share/doc/rollwright/copyright" ] || fail "no licence in $share/doc/rollwright"
+
+[ $status -eq 0 ] && echo "the layout under $prefix is complete"
+exit $status
