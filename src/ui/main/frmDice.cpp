@@ -29,7 +29,12 @@ frmDice::frmDice(dice::RandomSource& source, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/rollwright.png")));
+    // The other sizes let the window manager pick instead of scaling the
+    // 32-pixel icon; 64 pixels come as rollwright@2x.png on dense screens.
+    QIcon icon(QStringLiteral(":/icons/rollwright.png"));
+    for (int size : {16, 22, 24, 48, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/org.example.Rollwright.png").arg(size));
+    setWindowIcon(icon);
     applyFonts();
 
     optDieType = {optDieType_0, optDieType_1, optDieType_2, optDieType_3,
