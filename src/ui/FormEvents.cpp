@@ -4,11 +4,13 @@
 #include "Program.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QWidget>
 
 #include <utility>
@@ -45,6 +47,15 @@ void FormEvents::onKeyPress(QWidget* control, KeyHandler handler)
 {
     watch(control);
     keyPress_.insert(control, std::move(handler));
+}
+
+void FormEvents::makeEditableList(QComboBox* list)
+{
+    list->setEditable(true);
+    list->setCompleter(nullptr);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    watch(list);
+    editableLists_.insert(list);
 }
 
 void FormEvents::moveFocus(QWidget* control)
@@ -85,6 +96,15 @@ bool FormEvents::eventFilter(QObject* watched, QEvent* event)
         }
         return false;
     }
+    case QEvent::FocusOut:
+        if (editableLists_.contains(watched)) {
+            const QSignalBlocker quiet(watched);
+            redelivering_ = watched;
+            QCoreApplication::sendEvent(watched, event);
+            redelivering_ = nullptr;
+            return true;
+        }
+        return false;
     case QEvent::MouseButtonRelease: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const auto it = click_.constFind(watched);

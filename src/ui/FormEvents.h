@@ -7,6 +7,7 @@
 #include <functional>
 
 class QAbstractButton;
+class QComboBox;
 class QKeyEvent;
 class QWidget;
 
@@ -37,6 +38,11 @@ public:
     // Enter does nothing in this control (multi-line boxes).
     void keepEnterIn(QWidget* control) { keepsEnter_.insert(control); }
 
+    // An editable list where the user types a value or chooses an entry:
+    // typing never completes to an entry nor adds one, and leaving the list
+    // after typing is no choice (Qt would choose the entry the text matches).
+    void makeEditableList(QComboBox* list);
+
     // Moves the focus from code; the control's GotFocus handler runs as it
     // would for the user's move, also while the window is not active.
     void moveFocus(QWidget* control);
@@ -54,6 +60,7 @@ private:
     QAbstractButton* defaultButton_ = nullptr;
     QAbstractButton* cancelButton_ = nullptr;
     QSet<QWidget*> keepsEnter_;
+    QSet<QObject*> editableLists_;
     QSet<QObject*> watched_;
     QHash<QObject*, Handler> gotFocus_;
     QHash<QObject*, Handler> click_;

@@ -281,6 +281,23 @@ private slots:
         QVERIFY(!f.resultsEmpty()); // typing is no choice
     }
 
+    void leavingAListAfterTypingIsNoChoice_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::newRow("roll modifier") << "cmbRollModifier";
+        QTest::newRow("die modifier") << "cmbDieModifier";
+    }
+    void leavingAListAfterTypingIsNoChoice()
+    {
+        QFETCH(QString, list);
+        QComboBox* box = f.list(list.toLatin1().constData());
+        f.typeInto(box, QStringLiteral("-3")); // the text of an entry
+        showSomeResults();
+        QTest::keyClick(box, Qt::Key_Tab);
+        QVERIFY(!f.resultsEmpty());
+        QCOMPARE(box->currentText(), QStringLiteral("-3"));
+    }
+
     void rollModifierNeverTouchesTheModifiedFrame()
     {
         f.list("cmbDieModifier")->setCurrentIndex(7);

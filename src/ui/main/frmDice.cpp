@@ -32,7 +32,7 @@ frmDice::frmDice(dice::RandomSource& source, QWidget* parent)
     // The other sizes let the window manager pick instead of scaling the
     // 32-pixel icon; 64 pixels come as rollwright@2x.png on dense screens.
     QIcon icon(QStringLiteral(":/icons/rollwright.png"));
-    for (int size : {16, 22, 24, 48, 128, 256})
+    for (int size : {16, 22, 24, 48, 128})
         icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/org.example.Rollwright.png").arg(size));
     setWindowIcon(icon);
     applyFonts();
@@ -49,8 +49,6 @@ frmDice::frmDice(dice::RandomSource& source, QWidget* parent)
     cmdAbout->setShortcut(QKeySequence());
 
     for (QComboBox* list : {cmbRollModifier, cmbDieModifier}) {
-        list->setCompleter(nullptr); // typed digits must never turn into an entry
-        list->setDuplicatesEnabled(true);
         // Screen readers on Linux name a list after its label and read the
         // edit part by its own name.
         list->lineEdit()->setAccessibleName(list->accessibleName());
@@ -63,13 +61,22 @@ frmDice::frmDice(dice::RandomSource& source, QWidget* parent)
 
     events_ = new FormEvents(this);
     events_->setDefaultButton(cmdRoll);
+    events_->makeEditableList(cmbRollModifier);
+    events_->makeEditableList(cmbDieModifier);
     for (QPlainTextEdit* box : {txtIndivRolls, txtIndivRollsMulti, txtModRolls, txtModRollsMulti})
         events_->keepEnterIn(box);
     bindEvents();
     Forms::dice = this;
 }
 
-frmDice::~frmDice() = default;
+frmDice::~frmDice()
+{
+    // Controls dying with the window may still signal or take the focus;
+    // no handler of a half-destroyed window may run for that.
+    delete events_;
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+}
 
 void frmDice::applyFonts()
 {
