@@ -56,7 +56,7 @@ private slots:
         dice::EntropySeededSource source(1);
         frmDice window(source);
         const QList<QSize> sizes = window.windowIcon().availableSizes();
-        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        for (int size : {16, 22, 24, 32, 48, 64, 128})
             QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
     }
 };
