@@ -1,8 +1,9 @@
 #include "RollEngine.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
-#include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace dice {
@@ -20,12 +21,17 @@ constexpr std::size_t kSeparatorChars = 2;
 // outside [0, 1) may put the value anywhere; it still has to fit 16 bits.
 std::int16_t ActualValue(double faces, double low, float r)
 {
-    const double value = std::floor(faces * static_cast<double>(r) + low);
+    const double value = faces * static_cast<double>(r) + low;
     if (!(value >= kInt16Min)) // also catches NaN
         return static_cast<std::int16_t>(kInt16Min);
-    if (value > kInt16Max)
+    if (value >= kInt16Max)
         return static_cast<std::int16_t>(kInt16Max);
-    return static_cast<std::int16_t>(value);
+    // Rounds toward minus infinity; std::floor is a library call on the
+    // baseline x86-64 instruction set.
+    auto whole = static_cast<std::int32_t>(value);
+    if (static_cast<double>(whole) > value)
+        --whole;
+    return static_cast<std::int16_t>(whole);
 }
 
 std::int16_t ModifiedValue(std::int16_t actual, std::int16_t dieModifier)
@@ -34,10 +40,42 @@ std::int16_t ModifiedValue(std::int16_t actual, std::int16_t dieModifier)
     return static_cast<std::int16_t>(std::clamp(modified, std::int32_t{1}, kInt16Max));
 }
 
-// Writes the value and ", "; the caller guarantees the room.
+// "00" to "99", for writing two digits at a time.
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        pairs[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+char* WritePair(char* out, int pair)
+{
+    std::memcpy(out, &kDigitPairs[static_cast<std::size_t>(2 * pair)], 2);
+    return out + 2;
+}
+
+// Writes the value and ", "; the caller guarantees the room. Dice values
+// have at most four digits, which get a fast path.
 char* AppendValue(char* out, std::int16_t value)
 {
-    out = std::to_chars(out, out + kMaxValueChars, value).ptr;
+    const int v = value;
+    if (v >= 0 && v < 10000) {
+        if (v < 10) {
+            *out++ = static_cast<char>('0' + v);
+        } else if (v < 100) {
+            out = WritePair(out, v);
+        } else if (v < 1000) {
+            *out++ = static_cast<char>('0' + v / 100);
+            out = WritePair(out, v % 100);
+        } else {
+            out = WritePair(out, v / 100);
+            out = WritePair(out, v % 100);
+        }
+    } else {
+        out = std::to_chars(out, out + kMaxValueChars, value).ptr;
+    }
     out[0] = ',';
     out[1] = ' ';
     return out + kSeparatorChars;
