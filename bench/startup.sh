@@ -7,12 +7,14 @@ set -euo pipefail
 build=${1:?usage: startup.sh BUILD_DIR [N]}
 runs=${2:-15}
 
-measure() { # program window-title -> "milliseconds peak-kib"
-    local program=$1 title=$2 start end pid hwm
+measure() { # window-title program [arguments] -> "milliseconds peak-kib"
+    local title=$1 start end pid hwm
+    shift
     start=$(date +%s%N)
-    "$program" >/dev/null 2>&1 &
+    "$@" >/dev/null 2>&1 &
     pid=$!
-    xdotool search --sync --onlyvisible --name "^${title}\$" >/dev/null
+    # xdotool's own --sync polls only twice a second.
+    until xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1; do sleep 0.002; done
     end=$(date +%s%N)
     hwm=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
     kill "$pid"
@@ -22,13 +24,15 @@ measure() { # program window-title -> "milliseconds peak-kib"
 
 median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 
-report() {
-    local name=$1 program=$2 title=$3 samples
-    measure "$program" "$title" >/dev/null # warm the caches
-    samples=$(for _ in $(seq "$runs"); do measure "$program" "$title"; done)
+report() { # name window-title program [arguments]
+    local name=$1 samples
+    shift
+    measure "$@" >/dev/null # warm the caches
+    samples=$(for _ in $(seq "$runs"); do measure "$@"; done)
     printf '%-10s start %5s ms   peak memory %6s KiB\n' "$name" \
         "$(cut -d' ' -f1 <<<"$samples" | median)" "$(cut -d' ' -f2 <<<"$samples" | median)"
 }
 
-report minimal "$build/bin/bench_minimal_window" Minimal
-report rollwright "$build/bin/rollwright" Rollwright
+report minimal Minimal "$build/bin/bench_minimal_window"
+report "with text" Minimal "$build/bin/bench_minimal_window" --label
+report rollwright Rollwright "$build/bin/rollwright"
