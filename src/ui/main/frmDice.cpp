@@ -82,10 +82,12 @@ void frmDice::applyFonts()
 {
     clientArea->setFont(Fonts::dialog());
     const QFont field = Fonts::field();
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             txtNumDice, txtCustomDieLow, txtCustomDieHigh, txtTotalResult, txtIndivRolls,
-             txtIndivRollsMulti, txtModRolls, txtModRollsMulti, cmbRollModifier, cmbDieModifier})
+    for (QWidget* w : std::initializer_list<QWidget*>{txtNumDice, txtCustomDieLow, txtCustomDieHigh,
+                                                      txtTotalResult, cmbRollModifier, cmbDieModifier})
         w->setFont(field);
+    const QFont numbers = Fonts::numberList();
+    for (QWidget* w : std::initializer_list<QWidget*>{txtIndivRolls, txtIndivRollsMulti, txtModRolls, txtModRollsMulti})
+        w->setFont(numbers);
 }
 
 void frmDice::bindEvents()
