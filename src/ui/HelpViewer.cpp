@@ -46,8 +46,12 @@ Starter& starter()
 Request requestFor(QWidget* owner, const QString& helpFile, int command, const QString& keyword)
 {
     Request r;
-    r.program = programOverride().isEmpty() ? Program::directory() + QStringLiteral("/rollwright-help")
-                                            : programOverride();
+#ifdef Q_OS_WIN
+    const QString name = QStringLiteral("/rollwright-help.exe");
+#else
+    const QString name = QStringLiteral("/rollwright-help");
+#endif
+    r.program = programOverride().isEmpty() ? Program::directory() + name : programOverride();
     if (command == PartialKey)
         r.arguments = {QStringLiteral("--partial-key"), keyword};
     else
