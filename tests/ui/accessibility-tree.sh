@@ -15,7 +15,7 @@ if ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
     exit 77
 fi
 
-tree=$(timeout 120 "$checker" "$program" 2>/dev/null)
+tree=$(timeout 150 "$checker" "$program" 2>/dev/null)
 echo "$tree"
 status=0
 expect() {

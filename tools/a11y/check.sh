@@ -8,7 +8,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 exec dbus-run-session -- xvfb-run -a bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     sleep 1
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$0" &
+    QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$0" &
     app=$!
     /usr/bin/python3 "$1/tree.py" "$(basename "$0")"
     kill $app

@@ -7,13 +7,19 @@ import time
 import pyatspi
 
 
-def find_app(name, seconds=20):
+def find_app(name, seconds=90):
+    """The application once its main window is on the bus with its controls:
+    a slow machine registers the application well before its window."""
     deadline = time.time() + seconds
     while time.time() < deadline:
         desktop = pyatspi.Registry.getDesktop(0)
         for app in desktop:
-            if app is not None and app.name.lower() == name.lower():
-                return app
+            try:
+                if app is not None and app.name.lower() == name.lower() \
+                        and app.childCount > 0 and app[0].childCount > 0:
+                    return app
+            except Exception:  # not ready to answer yet
+                pass
         time.sleep(0.2)
     return None
 

@@ -17,9 +17,6 @@
 namespace {
 constexpr int ClientWidthTwips = 6540;
 constexpr int ClientHeightTwips = 5205;
-constexpr int RollModifierZero = 15;
-constexpr int DieModifierZero = 10;
-constexpr int ResultFramesLeft = 1920;
 } // namespace
 
 frmDice::frmDice(dice::RandomSource& source, QWidget* parent)

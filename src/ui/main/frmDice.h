@@ -69,6 +69,13 @@ public:
     void mnuHelpAbout_Click();
 
 private:
+    // Entries showing "0", and the result frames' left edge beside and
+    // behind the Custom frame, in twips.
+    static constexpr int RollModifierZero = 15;
+    static constexpr int DieModifierZero = 10;
+    static constexpr int ResultFramesLeft = 1920;
+    static constexpr int ResultFramesLeftForCustom = 3420;
+
     void bindEvents();
     void applyFonts();
     // Selecting an entry from code is a choice: the list's Click handler runs

@@ -36,11 +36,6 @@ void selectAll(QLineEdit* box)
     box->setSelection(0, static_cast<int>(box->text().size()));
 }
 
-constexpr int CustomLeft = 3420;
-constexpr int LayoutLeft = 1920;
-constexpr int DieModifierZero = 10;
-constexpr int RollModifierZero = 15;
-
 } // namespace
 
 void frmDice::txtNumDice_Click() { selectAll(txtNumDice); }
@@ -95,14 +90,14 @@ void frmDice::SelectDieType(int dieType)
 
     if (dieType == dice::kCustomDieType) {
         fraCustom->show();
-        Twips::setLeft(fraActual, CustomLeft);
-        Twips::setLeft(fraModified, CustomLeft);
+        Twips::setLeft(fraActual, ResultFramesLeftForCustom);
+        Twips::setLeft(fraModified, ResultFramesLeftForCustom);
     }
     if (!optDieType[dice::kCustomDieType]->isChecked()) {
         fraCustom->hide();
-        if (Twips::left(fraActual) != LayoutLeft) {
-            Twips::setLeft(fraActual, LayoutLeft);
-            Twips::setLeft(fraModified, LayoutLeft);
+        if (Twips::left(fraActual) != ResultFramesLeft) {
+            Twips::setLeft(fraActual, ResultFramesLeft);
+            Twips::setLeft(fraModified, ResultFramesLeft);
         }
     }
     if (sides_ == dice::kPercentileSides) {
