@@ -71,11 +71,16 @@ void FormEvents::moveFocus(QWidget* control)
     }
 }
 
-void FormEvents::deliverThenRun(QObject* watched, QEvent* event, const Handler& handler)
+void FormEvents::deliver(QObject* watched, QEvent* event)
 {
     redelivering_ = watched;
     QCoreApplication::sendEvent(watched, event);
     redelivering_ = nullptr;
+}
+
+void FormEvents::deliverThenRun(QObject* watched, QEvent* event, const Handler& handler)
+{
+    deliver(watched, event);
     Program::runHandler(handler);
 }
 
@@ -99,9 +104,7 @@ bool FormEvents::eventFilter(QObject* watched, QEvent* event)
     case QEvent::FocusOut:
         if (editableLists_.contains(watched)) {
             const QSignalBlocker quiet(watched);
-            redelivering_ = watched;
-            QCoreApplication::sendEvent(watched, event);
-            redelivering_ = nullptr;
+            deliver(watched, event);
             return true;
         }
         return false;

@@ -53,6 +53,8 @@ protected:
 private:
     void watch(QWidget* control);
     bool handleKey(QWidget* control, QKeyEvent* event);
+    // Hands the event to the control past this filter.
+    void deliver(QObject* watched, QEvent* event);
     // Lets the control handle the event first, then runs the handler.
     void deliverThenRun(QObject* watched, QEvent* event, const Handler& handler);
 

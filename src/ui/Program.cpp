@@ -26,13 +26,16 @@ struct EndRequested
 bool ending = false;
 std::optional<QSize> pretendScreen;
 
+void closeEverythingAndExit(int status)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        w->close();
+    QCoreApplication::exit(status);
+}
+
 QuitHook& quitHook()
 {
-    static QuitHook hook = [](int status) {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            w->close();
-        QCoreApplication::exit(status);
-    };
+    static QuitHook hook = closeEverythingAndExit;
     return hook;
 }
 
@@ -68,7 +71,7 @@ void end(int status) { throw EndRequested{status}; }
 
 bool isEnding() { return ending; }
 
-void setQuitHook(QuitHook hook) { quitHook() = std::move(hook); }
+void setQuitHook(QuitHook hook) { quitHook() = hook ? std::move(hook) : QuitHook(closeEverythingAndExit); }
 
 void resetEndingForTests() { ending = false; }
 

@@ -25,7 +25,8 @@ void runHandler(const std::function<void()>& handler);
 
 bool isEnding();
 
-// How the ending reaches the event loop; tests replace it to stay alive.
+// How the ending reaches the event loop; tests replace it to stay alive,
+// and an empty hook brings back the real one.
 using QuitHook = std::function<void(int status)>;
 void setQuitHook(QuitHook hook);
 void resetEndingForTests();
