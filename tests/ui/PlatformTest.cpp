@@ -1,11 +1,6 @@
-// The runtime rules the windows rely on: character codes of keys, handlers
-// raised from code, failures escaping a handler, and ending the program.
-#include "FormEvents.h"
-#include "KeyAscii.h"
+// The runtime rules as the main window relies on them: handlers raised from
+// code, failures escaping a handler, and ending the program.
 #include "MainWindowFixture.h"
-#include "Twips.h"
-
-#include <QKeyEvent>
 
 #include <stdexcept>
 
@@ -20,60 +15,6 @@ private slots:
     {
         if (f.window)
             f.stop();
-    }
-
-    void keyAscii_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("expected");
-        const int none = Qt::NoModifier;
-        const int ctrl = Qt::ControlModifier;
-        QTest::newRow("digit") << int(Qt::Key_7) << none << "7" << int('7');
-        QTest::newRow("letter") << int(Qt::Key_A) << none << "a" << int('a');
-        QTest::newRow("minus") << int(Qt::Key_Minus) << none << "-" << int('-');
-        QTest::newRow("backspace") << int(Qt::Key_Backspace) << none << "\b" << 8;
-        QTest::newRow("ctrl backspace") << int(Qt::Key_Backspace) << ctrl << "" << 127;
-        QTest::newRow("enter") << int(Qt::Key_Return) << none << "\r" << 13;
-        QTest::newRow("keypad enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r" << 13;
-        QTest::newRow("ctrl enter") << int(Qt::Key_Return) << ctrl << "" << 10;
-        QTest::newRow("escape") << int(Qt::Key_Escape) << none << "\x1b" << 27;
-        QTest::newRow("ctrl v without text") << int(Qt::Key_V) << ctrl << "" << 22;
-        QTest::newRow("ctrl c with text") << int(Qt::Key_C) << ctrl << "\x03" << 3;
-        QTest::newRow("ctrl z") << int(Qt::Key_Z) << ctrl << "" << 26;
-        QTest::newRow("ctrl shift z") << int(Qt::Key_Z) << int(Qt::ControlModifier | Qt::ShiftModifier) << "" << 26;
-        QTest::newRow("alt letter") << int(Qt::Key_R) << int(Qt::AltModifier) << "r" << 0;
-        QTest::newRow("tab") << int(Qt::Key_Tab) << none << "\t" << 0;
-        QTest::newRow("delete") << int(Qt::Key_Delete) << none << "" << 0;
-        QTest::newRow("left") << int(Qt::Key_Left) << none << "" << 0;
-        QTest::newRow("euro sign") << int(Qt::Key_unknown) << none << QString(QChar(0x20AC)) << 0x20AC;
-    }
-    void keyAscii()
-    {
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(QString, text);
-        QFETCH(int, expected);
-        const QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
-        QCOMPARE(keyAsciiOf(event), expected);
-    }
-
-    void twipsRoundToWholePixels_data()
-    {
-        QTest::addColumn<double>("twips");
-        QTest::addColumn<int>("pixels");
-        QTest::newRow("exact") << 1920.0 << 128;
-        QTest::newRow("below half") << 22.0 << 1;
-        QTest::newRow("half") << 7.5 << 1;
-        QTest::newRow("negative") << -3022.5 << -202;
-        QTest::newRow("zero") << 0.0 << 0;
-    }
-    void twipsRoundToWholePixels()
-    {
-        QFETCH(double, twips);
-        QFETCH(int, pixels);
-        QCOMPARE(Twips::toPixels(twips), pixels);
     }
 
     void selectingTheSelectedEntryFromCodeRunsItsClickHandler()

@@ -2,34 +2,35 @@
 
 #include "Forms.h"
 #include "Twips.h"
+#include "WindowFrame.h"
 #include "frmDice.h"
+
+#include <QPointer>
 
 namespace {
 
-// Before its first show a window knows only its inside; its frame will be
-// the one the main window has.
-QSize outerPixels(const QWidget* window, const QWidget* main)
-{
-    const QSize outer = window->frameGeometry().size();
-    if (outer != window->size())
-        return outer;
-    return outer + (main->frameGeometry().size() - main->size());
-}
-
 float twips(int pixels) { return static_cast<float>(Twips::fromPixels(pixels)); }
+
+void centre(QWidget* window, QWidget* main)
+{
+    const QRect mainOuter = main->frameGeometry();
+    const float top = (static_cast<float>(Twips::outerHeight(main)) - static_cast<float>(Twips::outerHeight(window))) / 2.0f +
+                      twips(mainOuter.top());
+    const float left = (static_cast<float>(Twips::outerWidth(main)) - static_cast<float>(Twips::outerWidth(window))) / 2.0f +
+                       twips(mainOuter.left());
+    Twips::moveWindow(window, left, top);
+}
 
 } // namespace
 
 void CenterOverMainWindow(QWidget* window)
 {
     // Always the main window, even when another window owns this one.
-    const QWidget* main = Forms::dice;
+    const QPointer<QWidget> main = Forms::dice.data();
     if (!main)
         return; // nothing to centre over: the window stays where it is
-
-    const QRect mainOuter = main->frameGeometry();
-    const QSize own = outerPixels(window, main);
-    const float top = (twips(mainOuter.height()) - twips(own.height())) / 2.0f + twips(mainOuter.top());
-    const float left = (twips(mainOuter.width()) - twips(own.width())) / 2.0f + twips(mainOuter.left());
-    Twips::moveWindow(window, left, top);
+    WindowFrame::place(window, [window, main] {
+        if (main)
+            centre(window, main);
+    });
 }

@@ -4,10 +4,11 @@
 #include "FormEvents.h"
 #include "Fonts.h"
 #include "Forms.h"
+#include "OptionGroup.h"
 #include "Program.h"
 #include "Twips.h"
+#include "WindowFrame.h"
 
-#include <QButtonGroup>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -37,10 +38,7 @@ frmDice::frmDice(dice::RandomSource& source, QWidget* parent)
     optDieType = {optDieType_0, optDieType_1, optDieType_2, optDieType_3,
                   optDieType_4, optDieType_5, optDieType_6, optDieType_7,
                   optDieType_8, optDieType_9, optDieType_10, optDieType_11};
-    dieTypeGroup_ = new QButtonGroup(this);
-    for (int i = 0; i < static_cast<int>(optDieType.size()); ++i)
-        dieTypeGroup_->addButton(optDieType[static_cast<std::size_t>(i)], i);
-    updateDieTypeTabStop();
+    dieTypes_ = new OptionGroup({optDieType.begin(), optDieType.end()}, this);
 
     // Alt+A opens the Action menu; the About button keeps its underline only.
     cmdAbout->setShortcut(QKeySequence());
@@ -89,10 +87,7 @@ void frmDice::applyFonts()
 
 void frmDice::bindEvents()
 {
-    connect(dieTypeGroup_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-        if (checked)
-            Program::runHandler([&] { optDieType_Click(id); });
-    });
+    dieTypes_->onClick([this](int index) { optDieType_Click(index); });
 
     events_->onClick(txtNumDice, [this] { txtNumDice_Click(); });
     events_->onGotFocus(txtNumDice, [this] { txtNumDice_GotFocus(); });
@@ -142,42 +137,24 @@ void frmDice::selectEntry(QComboBox* list, int index)
 
 void frmDice::Form_Load()
 {
-    // Centred on the screen from the outer size, in single precision and not
-    // clamped: a screen smaller than the window puts its corner off screen.
-    winId(); // the outer size includes the frame once the native window exists
-    const QSize screen = Program::screenSizeTwips();
-    const float top = (static_cast<float>(screen.height()) - static_cast<float>(Twips::outerHeight(this))) / 2.0f;
-    const float left = (static_cast<float>(screen.width()) - static_cast<float>(Twips::outerWidth(this))) / 2.0f;
-    Twips::moveWindow(this, left, top);
-
+    WindowFrame::place(this, [this] { centreOnScreen(); });
     selectEntry(cmbRollModifier, RollModifierZero);
     selectEntry(cmbDieModifier, DieModifierZero);
 }
 
-void frmDice::clearDieTypes()
+void frmDice::centreOnScreen()
 {
-    // An exclusive group cannot be emptied; clearing runs no die-type handler.
-    const QSignalBlocker quiet(dieTypeGroup_);
-    dieTypeGroup_->setExclusive(false);
-    for (QRadioButton* button : optDieType)
-        button->setChecked(false);
-    dieTypeGroup_->setExclusive(true);
-    updateDieTypeTabStop();
-}
-
-void frmDice::updateDieTypeTabStop()
-{
-    // Tab enters the group at its chosen button, or at the first when none is.
-    QAbstractButton* stop = dieTypeGroup_->checkedButton();
-    if (!stop)
-        stop = optDieType[0];
-    for (QRadioButton* button : optDieType)
-        button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    // From the outer size, in single precision and not clamped: a screen
+    // smaller than the window puts its corner off screen.
+    const QSize screen = Program::screenSizeTwips();
+    const float top = (static_cast<float>(screen.height()) - static_cast<float>(Twips::outerHeight(this))) / 2.0f;
+    const float left = (static_cast<float>(screen.width()) - static_cast<float>(Twips::outerWidth(this))) / 2.0f;
+    Twips::moveWindow(this, left, top);
 }
 
 void frmDice::cmdClear_Click()
 {
-    clearDieTypes();
+    dieTypes_->clear(); // runs no die-type handler
     txtNumDice->setText(QStringLiteral("1"));
     txtTotalResult->clear();
     txtIndivRolls->clear();

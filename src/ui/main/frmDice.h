@@ -8,7 +8,7 @@
 #include <cstdint>
 
 class FormEvents;
-class QButtonGroup;
+class OptionGroup;
 class QComboBox;
 class QRadioButton;
 
@@ -82,14 +82,13 @@ private:
     // at once, also for the entry already selected.
     void selectEntry(QComboBox* list, int index);
     void clearResults();
-    void clearDieTypes();
-    void updateDieTypeTabStop();
+    void centreOnScreen();
     void moveFocus(QWidget* control);
     void showHelp(int command);
 
     dice::RandomSource& source_;
     FormEvents* events_;
-    QButtonGroup* dieTypeGroup_;
+    OptionGroup* dieTypes_;
     std::array<QRadioButton*, 12> optDieType{};
     std::int16_t sides_ = 0;
 };

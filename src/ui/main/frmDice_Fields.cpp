@@ -77,11 +77,7 @@ void frmDice::cmbDieModifier_Change()
 void frmDice::cmbDieModifier_GotFocus() { clearResults(); }
 void frmDice::cmbDieModifier_KeyPress(int& keyAscii) { signedFilter(keyAscii); }
 
-void frmDice::optDieType_Click(int index)
-{
-    updateDieTypeTabStop();
-    SelectDieType(index);
-}
+void frmDice::optDieType_Click(int index) { SelectDieType(index); }
 
 void frmDice::SelectDieType(int dieType)
 {

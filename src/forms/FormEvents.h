@@ -8,15 +8,15 @@
 
 class QAbstractButton;
 class QComboBox;
+class QInputMethodEvent;
 class QKeyEvent;
 class QWidget;
 
 // Delivers a window's control events the way its handlers expect them:
-// GotFocus when a control receives the focus (by keyboard, mouse or code, but
-// not when the window merely becomes active again), Click after a mouse click
-// in a control, KeyPress with the typed character code before the control
-// sees it (a handler sets the code to 0 to discard the key), and Enter and
-// Escape pressing the window's default and cancel buttons.
+// GotFocus when a control is entered (by keyboard, mouse or code, but not when
+// the window or a menu merely hands the focus back), Click after a mouse click
+// in a control, KeyPress with each character before it reaches the control,
+// and Enter and Escape pressing the window's default and cancel buttons.
 class FormEvents : public QObject
 {
     Q_OBJECT
@@ -29,6 +29,10 @@ public:
 
     void onGotFocus(QWidget* control, Handler handler);
     void onClick(QWidget* control, Handler handler);
+    // Every character that would be typed into the control, by a key, a dead
+    // key or an input method, reaches the handler first, one at a time; a
+    // code set to 0 is dropped and leaves text and selection as they were.
+    // An Alt combination that is no access key types nothing.
     void onKeyPress(QWidget* control, KeyHandler handler);
 
     // Enter presses the focused command button, else the default button.
@@ -43,8 +47,9 @@ public:
     // after typing is no choice (Qt would choose the entry the text matches).
     void makeEditableList(QComboBox* list);
 
-    // Moves the focus from code; the control's GotFocus handler runs as it
-    // would for the user's move, also while the window is not active.
+    // Moves the focus from code. The control's GotFocus handler runs once, as
+    // for the user's move, also while the window is inactive and also when
+    // the control has the focus already.
     void moveFocus(QWidget* control);
 
 protected:
@@ -53,10 +58,12 @@ protected:
 private:
     void watch(QWidget* control);
     bool handleKey(QWidget* control, QKeyEvent* event);
+    bool filterTypedKey(QWidget* control, QKeyEvent* event, const KeyHandler& handler);
+    bool filterInputMethod(QWidget* control, QInputMethodEvent* event, const KeyHandler& handler);
     // Hands the event to the control past this filter.
     void deliver(QObject* watched, QEvent* event);
-    // Lets the control handle the event first, then runs the handler.
-    void deliverThenRun(QObject* watched, QEvent* event, const Handler& handler);
+    // Hands the control text to insert as if typed, past this filter.
+    void type(QWidget* control, const QString& text);
 
     QWidget* form_;
     QAbstractButton* defaultButton_ = nullptr;
@@ -68,4 +75,5 @@ private:
     QHash<QObject*, Handler> click_;
     QHash<QObject*, KeyHandler> keyPress_;
     QObject* redelivering_ = nullptr;
+    QObject* focusMovedByCode_ = nullptr;
 };

@@ -22,8 +22,6 @@ QMessageBox::Icon iconFor(int style)
         return QMessageBox::Warning;
     case Information:
         return QMessageBox::Information;
-    case 32:
-        return QMessageBox::Question;
     default:
         return QMessageBox::NoIcon;
     }

@@ -23,10 +23,10 @@ inline int width(const QWidget* w) { return fromPixels(w->width()); }
 inline int height(const QWidget* w) { return fromPixels(w->height()); }
 inline void setLeft(QWidget* w, int twips) { w->move(toPixels(twips), w->y()); }
 
-// Outer size of a window: border and title bar included, as far as the
-// platform knows them (before the first show it knows only the inside).
-inline int outerWidth(const QWidget* w) { return fromPixels(w->frameGeometry().width()); }
-inline int outerHeight(const QWidget* w) { return fromPixels(w->frameGeometry().height()); }
+// Outer size of a window, border and title bar included, as well as the
+// window system can tell (see WindowFrame).
+int outerWidth(const QWidget* window);
+int outerHeight(const QWidget* window);
 
 // Places a window's outer top-left corner, in twips.
 void moveWindow(QWidget* window, float leftTwips, float topTwips);

@@ -15,7 +15,8 @@ class QWidget;
 namespace Program {
 
 // Runs one event handler. A failure that escapes it shows its description in
-// a box titled with the application title and ends the program with status 1;
+// a box titled with the application's name (QCoreApplication::applicationName)
+// and ends the program with status 1;
 // once the program is ending, no further handler runs.
 void runHandler(const std::function<void()>& handler);
 

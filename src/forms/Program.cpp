@@ -1,6 +1,5 @@
 #include "Program.h"
 
-#include "AppSettings.h"
 #include "MessageBox.h"
 
 #include <QApplication>
@@ -58,11 +57,11 @@ void runHandler(const std::function<void()>& handler)
     } catch (const std::exception& failure) {
         MessageBox::show(QApplication::activeWindow(),
                          QStringLiteral("Unexpected failure: %1").arg(QString::fromUtf8(failure.what())),
-                         MessageBox::Critical, AppSettings::get().title);
+                         MessageBox::Critical, QCoreApplication::applicationName());
         finish(1);
     } catch (...) {
         MessageBox::show(QApplication::activeWindow(), QStringLiteral("Unexpected failure."),
-                         MessageBox::Critical, AppSettings::get().title);
+                         MessageBox::Critical, QCoreApplication::applicationName());
         finish(1);
     }
 }

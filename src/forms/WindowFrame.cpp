@@ -1,0 +1,203 @@
+#include "WindowFrame.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QEvent>
+#include <QPointer>
+#include <QThread>
+
+#include <algorithm>
+#include <QWidget>
+#include <QWindow>
+
+#ifdef ROLLWRIGHT_HAVE_XCB
+#include <QGuiApplication>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#endif
+
+namespace WindowFrame {
+
+namespace {
+
+constexpr const char* AskedProperty = "_rollwright_frame_asked";
+
+bool onX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+
+QMargins platformMargins(const QWidget* window)
+{
+    window->winId();
+    const QWindow* handle = window->windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+
+#ifdef ROLLWRIGHT_HAVE_XCB
+
+struct FreeDeleter
+{
+    void operator()(void* p) const { std::free(p); }
+};
+template <class T>
+using Reply = std::unique_ptr<T, FreeDeleter>;
+
+xcb_atom_t atom(xcb_connection_t* connection, const char* name)
+{
+    const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr));
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+bool rootHas(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t list, xcb_atom_t wanted)
+{
+    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, root, list, XCB_ATOM_ATOM, 0, 4096), nullptr));
+    if (!reply || reply->format != 32)
+        return false;
+    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+    const int count = xcb_get_property_value_length(reply.get()) / 4;
+    return std::find(atoms, atoms + count, wanted) != atoms + count;
+}
+
+bool hasProperty(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property)
+{
+    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, window, property, XCB_ATOM_CARDINAL, 0, 4), nullptr));
+    return reply && reply->format == 32 && xcb_get_property_value_length(reply.get()) == 16;
+}
+
+// Asks the window manager for the frame it will give the unmapped window
+// (_NET_REQUEST_FRAME_EXTENTS), and waits a little for its answer.
+void askWindowManager(const QWidget* window)
+{
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection())
+        return;
+    xcb_connection_t* connection = x11->connection();
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
+    if (!rootHas(connection, root, atom(connection, "_NET_SUPPORTED"), request))
+        return;
+    const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
+    const auto id = static_cast<xcb_window_t>(window->winId());
+
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = id;
+    message.type = request;
+    xcb_send_event(connection, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
+
+    // A window manager that offers this answers at once; a busy one may
+    // take a moment, and the window is placed again once shown if it misses.
+    const QDeadlineTimer deadline(300);
+    while (!hasProperty(connection, id, extents)) {
+        if (deadline.hasExpired())
+            return;
+        QThread::msleep(2);
+    }
+    // Let Qt take note of the new property before it is asked for the frame.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+#endif
+
+// The frame of another window of the program that is shown already, the
+// owner first: the window manager frames the windows of one program alike.
+QMargins standIn(const QWidget* window)
+{
+    QList<QWidget*> candidates;
+    if (QWidget* owner = window->parentWidget())
+        candidates << owner->window();
+    candidates << QApplication::topLevelWidgets();
+    for (QWidget* other : std::as_const(candidates)) {
+        if (other == window || !other->isVisible() || !other->windowHandle())
+            continue;
+        const QMargins margins = other->windowHandle()->frameMargins();
+        if (!margins.isNull())
+            return margins;
+    }
+    return {};
+}
+
+// Watches a shown window until its frame is known, then places it again
+// if that frame differs from the one it was placed with.
+class Watcher : public QObject
+{
+public:
+    Watcher(QWidget* window, QMargins used, std::function<void()> place)
+        : QObject(window), window_(window), used_(used), place_(std::move(place))
+    {
+        window->windowHandle()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Expose:
+            break;
+        default:
+            return false;
+        }
+        const QMargins now = platformMargins(window_);
+        if (now.isNull())
+            return false;
+        if (now != used_)
+            place_();
+        deleteLater();
+        window_->windowHandle()->removeEventFilter(this);
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    QMargins used_;
+    std::function<void()> place_;
+};
+
+} // namespace
+
+bool isKnown(const QWidget* window)
+{
+    if (!window->isWindow())
+        return true;
+    // Only X11 frames a window after the program has placed it.
+    if (!onX11() || window->isVisible())
+        return true;
+    return !platformMargins(window).isNull();
+}
+
+QMargins of(const QWidget* window)
+{
+    if (!window->isWindow())
+        return {};
+    if (window->isVisible())
+        return platformMargins(window);
+#ifdef ROLLWRIGHT_HAVE_XCB
+    if (onX11() && platformMargins(window).isNull() && !window->property(AskedProperty).toBool()) {
+        const_cast<QWidget*>(window)->setProperty(AskedProperty, true); // asked once
+        askWindowManager(window);
+    }
+#endif
+    if (isKnown(window))
+        return platformMargins(window);
+    return standIn(window);
+}
+
+void place(QWidget* window, const std::function<void()>& place)
+{
+    place();
+    if (isKnown(window))
+        return;
+    new Watcher(window, of(window), place);
+}
+
+} // namespace WindowFrame

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QMargins>
+
+#include <functional>
+
+class QWidget;
+
+// A window's frame: the border and title bar that the window system draws
+// around it. Windows place themselves by their outer size, frame included,
+// but an X11 window manager adds the frame only when the window is shown.
+namespace WindowFrame {
+
+// The frame as well as it is known: the window system's own once it knows
+// it. Before the first show an X11 window manager that offers to is asked
+// (it answers at once, or the program goes on after a short wait); failing
+// that, the frame of a window of the program that is shown already stands in.
+QMargins of(const QWidget* window);
+
+// Whether of() gives the window system's own answer rather than a stand-in.
+bool isKnown(const QWidget* window);
+
+// Runs `place` now, and once more when the window first appears with a frame
+// other than the one `place` could see: a window placed by its outer size
+// ends where it means to be, whatever its window manager.
+void place(QWidget* window, const std::function<void()>& place);
+
+} // namespace WindowFrame
