@@ -9,6 +9,7 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -180,6 +181,10 @@ bool FormEvents::eventFilter(QObject* watched, QEvent* event)
 
 bool FormEvents::handleKey(QWidget* control, QKeyEvent* event)
 {
+    // Menus and list popups are windows of their own, and the menu bar takes
+    // Enter and Escape while it has the keyboard: their keys are theirs.
+    if (control->window() != form_ || qobject_cast<QMenuBar*>(control))
+        return false;
     const int key = event->key();
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 

@@ -18,14 +18,12 @@ int outerHeight(const QWidget* window)
 
 void moveWindow(QWidget* window, float leftTwips, float topTwips)
 {
-    QPoint corner(toPixels(leftTwips), toPixels(topTwips));
-    // QWidget::move places the frame's corner once Qt knows the frame; until
-    // then it places the inside there, so the frame expected is added.
-    if (!WindowFrame::isKnown(window)) {
-        const QMargins frame = WindowFrame::of(window);
-        corner += QPoint(frame.left(), frame.top());
-    }
-    window->move(corner);
+    // The inside is placed, not the frame: Qt's idea of a new window's frame
+    // lags behind the window system's, and window managers disagree on where
+    // a frame goes for a position that includes it.
+    const QMargins frame = WindowFrame::of(window);
+    const QPoint corner(toPixels(leftTwips), toPixels(topTwips));
+    window->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), window->size()));
 }
 
 } // namespace Twips

@@ -150,10 +150,11 @@ protected:
         const QMargins now = platformMargins(window_);
         if (now.isNull())
             return false;
-        if (now != used_)
-            place_();
-        deleteLater();
         window_->windowHandle()->removeEventFilter(this);
+        // Once Qt has taken in the geometry this event brings.
+        if (now != used_)
+            QMetaObject::invokeMethod(this, place_, Qt::QueuedConnection);
+        deleteLater();
         return false;
     }
 
