@@ -18,11 +18,14 @@ int outerHeight(const QWidget* window)
 
 void moveWindow(QWidget* window, float leftTwips, float topTwips)
 {
-    // The inside is placed, not the frame: Qt's idea of a new window's frame
-    // lags behind the window system's, and window managers disagree on where
-    // a frame goes for a position that includes it.
-    const QMargins frame = WindowFrame::of(window);
     const QPoint corner(toPixels(leftTwips), toPixels(topTwips));
+    if (window->isVisible()) {
+        window->move(corner); // the frame's corner, which Qt knows by now
+        return;
+    }
+    // Before the first show Qt places the inside where move() asks; the
+    // frame the window will get goes around it.
+    const QMargins frame = WindowFrame::of(window);
     window->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), window->size()));
 }
 

@@ -125,13 +125,12 @@ QMargins standIn(const QWidget* window)
     return {};
 }
 
-// Watches a shown window until its frame is known, then places it again
-// if that frame differs from the one it was placed with.
+// Watches a shown window until its frame is known, then places it again.
 class Watcher : public QObject
 {
 public:
-    Watcher(QWidget* window, QMargins used, std::function<void()> place)
-        : QObject(window), window_(window), used_(used), place_(std::move(place))
+    Watcher(QWidget* window, std::function<void()> place)
+        : QObject(window), window_(window), place_(std::move(place))
     {
         window->windowHandle()->installEventFilter(this);
     }
@@ -151,16 +150,16 @@ protected:
         if (now.isNull())
             return false;
         window_->windowHandle()->removeEventFilter(this);
-        // Once Qt has taken in the geometry this event brings.
-        if (now != used_)
-            QMetaObject::invokeMethod(this, place_, Qt::QueuedConnection);
+        // Again even with the frame expected: some window managers put the
+        // frame, not the inside, where a new window asks to be. Once Qt has
+        // taken in the geometry this event brings.
+        QMetaObject::invokeMethod(window_, place_, Qt::QueuedConnection);
         deleteLater();
         return false;
     }
 
 private:
     QWidget* window_;
-    QMargins used_;
     std::function<void()> place_;
 };
 
@@ -198,7 +197,7 @@ void place(QWidget* window, const std::function<void()>& place)
     place();
     if (isKnown(window))
         return;
-    new Watcher(window, of(window), place);
+    new Watcher(window, place);
 }
 
 } // namespace WindowFrame

@@ -44,6 +44,7 @@ public:
         cmbList->setObjectName(QStringLiteral("cmbList"));
         cmbList->addItems({QStringLiteral("+1"), QStringLiteral("0"), QStringLiteral("-1")});
         txtNoTyping->setObjectName(QStringLiteral("txtNoTyping"));
+        txtNoTyping->setTabChangesFocus(true);
         cmdDefault->setObjectName(QStringLiteral("cmdDefault"));
         cmdOther->setObjectName(QStringLiteral("cmdOther"));
         cmdCancel->setObjectName(QStringLiteral("cmdCancel"));

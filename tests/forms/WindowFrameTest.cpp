@@ -1,0 +1,101 @@
+// Windows placed by their outer size under a real window manager: where the
+// frame is known before the first show, and where it turns up only after.
+#include "Twips.h"
+#include "WindowFrame.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+namespace {
+
+// Records where the window's frame stood each time the window moved or was
+// exposed after its first show.
+class Positions : public QObject
+{
+public:
+    explicit Positions(QWidget* window) : window_(window) { window->windowHandle()->installEventFilter(this); }
+    QList<QPoint> seen;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && window_->isVisible() &&
+            !window_->windowHandle()->frameMargins().isNull())
+            seen << window_->frameGeometry().topLeft();
+        return false;
+    }
+
+private:
+    QWidget* window_;
+};
+
+} // namespace
+
+class WindowFrameTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs X11 with a window manager (tests/with-window-manager.sh)");
+    }
+
+    // Centred on the screen by its outer size, as the main window places
+    // itself: the frame, title bar included, ends in the middle.
+    void aWindowPlacedByItsOuterSizeEndsWhereItMeant()
+    {
+        QWidget window;
+        window.setFixedSize(436, 347);
+        const QSize screen = QGuiApplication::primaryScreen()->size();
+        WindowFrame::place(&window, [&] {
+            const float left = (float(Twips::fromPixels(screen.width())) - float(Twips::outerWidth(&window))) / 2.0f;
+            const float top = (float(Twips::fromPixels(screen.height())) - float(Twips::outerHeight(&window))) / 2.0f;
+            Twips::moveWindow(&window, left, top);
+        });
+        const bool knownBeforeShow = WindowFrame::isKnown(&window);
+        window.show();
+        Positions positions(&window);
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(!window.windowHandle()->frameMargins().isNull());
+        QTest::qWait(200); // any correction lands within this
+
+        const QRect outer = window.frameGeometry();
+        QVERIFY2(outer.size() != window.size(), "the window manager gave the window no frame");
+        QVERIFY(qAbs(outer.center().x() - screen.width() / 2) <= 1);
+        QVERIFY(qAbs(outer.center().y() - screen.height() / 2) <= 1);
+        // Asked before the show, a window manager that answers leaves the
+        // window where it first appears.
+        if (knownBeforeShow) {
+            QVERIFY(!positions.seen.isEmpty());
+            QCOMPARE(positions.seen.first(), outer.topLeft());
+        }
+    }
+
+    // A second window of the program expects, before it is shown, the frame
+    // the first one has, whether or not the window manager says so.
+    void aSecondWindowExpectsTheFrameOfTheFirst()
+    {
+        QWidget first;
+        first.setFixedSize(200, 100);
+        first.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&first));
+        QTRY_VERIFY(!first.windowHandle()->frameMargins().isNull());
+
+        QWidget second;
+        second.setFixedSize(300, 150);
+        QCOMPARE(WindowFrame::of(&second), first.windowHandle()->frameMargins());
+        WindowFrame::place(&second, [&] { Twips::moveWindow(&second, 1500.0f, 1500.0f); });
+        second.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&second));
+        QTRY_COMPARE(second.frameGeometry().topLeft(), QPoint(100, 100));
+    }
+};
+
+QTEST_MAIN(WindowFrameTest)
+#include "WindowFrameTest.moc"
