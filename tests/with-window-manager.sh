@@ -33,6 +33,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
             xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
             sleep 0.05
         done
+        sleep 0.3
     fi
     QT_QPA_PLATFORM=xcb timeout 150 "$@"
     status=$?

@@ -2,6 +2,8 @@
 
 #include "WindowFrame.h"
 
+#include <QWindow>
+
 namespace Twips {
 
 int outerWidth(const QWidget* window)
@@ -20,7 +22,9 @@ void moveWindow(QWidget* window, float leftTwips, float topTwips)
 {
     const QPoint corner(toPixels(leftTwips), toPixels(topTwips));
     if (window->isVisible()) {
-        window->move(corner); // the frame's corner, which Qt knows by now
+        // The frame's corner, always asked of the window system: QWidget::move
+        // skips a move to where its own, possibly stale, idea of the frame is.
+        window->windowHandle()->setFramePosition(corner);
         return;
     }
     // Before the first show Qt places the inside where move() asks; the

@@ -17,13 +17,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #endif
 
 namespace WindowFrame {
 
 namespace {
 
-constexpr const char* AskedProperty = "_rollwright_frame_asked";
+constexpr const char* AnswerProperty = "_rollwright_frame_answer";
 
 bool onX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
 
@@ -61,26 +62,31 @@ bool rootHas(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t list, x
     return std::find(atoms, atoms + count, wanted) != atoms + count;
 }
 
-bool hasProperty(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property)
+// The window's _NET_FRAME_EXTENTS: left, right, top, bottom.
+std::optional<QMargins> frameExtents(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property)
 {
     const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
         connection, xcb_get_property(connection, 0, window, property, XCB_ATOM_CARDINAL, 0, 4), nullptr));
-    return reply && reply->format == 32 && xcb_get_property_value_length(reply.get()) == 16;
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
+        return std::nullopt;
+    const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
+    return QMargins(static_cast<int>(v[0]), static_cast<int>(v[2]), static_cast<int>(v[1]), static_cast<int>(v[3]));
 }
 
 // Asks the window manager for the frame it will give the unmapped window
-// (_NET_REQUEST_FRAME_EXTENTS), and waits a little for its answer.
-void askWindowManager(const QWidget* window)
+// (_NET_REQUEST_FRAME_EXTENTS), and waits a little for its answer. Null
+// when it does not answer.
+QMargins askWindowManager(const QWidget* window)
 {
     auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !x11->connection())
-        return;
+        return {};
     xcb_connection_t* connection = x11->connection();
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
     const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
     if (!rootHas(connection, root, atom(connection, "_NET_SUPPORTED"), request))
-        return;
-    const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
+        return {};
+    const xcb_atom_t extentsAtom = atom(connection, "_NET_FRAME_EXTENTS");
     const auto id = static_cast<xcb_window_t>(window->winId());
 
     xcb_client_message_event_t message{};
@@ -96,13 +102,13 @@ void askWindowManager(const QWidget* window)
     // A window manager that offers this answers at once; a busy one may
     // take a moment, and the window is placed again once shown if it misses.
     const QDeadlineTimer deadline(300);
-    while (!hasProperty(connection, id, extents)) {
+    for (;;) {
+        if (const auto extents = frameExtents(connection, id, extentsAtom))
+            return *extents;
         if (deadline.hasExpired())
-            return;
+            return {};
         QThread::msleep(2);
     }
-    // Let Qt take note of the new property before it is asked for the frame.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 #endif
@@ -163,32 +169,39 @@ private:
     std::function<void()> place_;
 };
 
+// What the window manager answered before the first show, asked once.
+QMargins answered(const QWidget* window)
+{
+    const QVariant cached = window->property(AnswerProperty);
+    if (cached.isValid())
+        return cached.value<QMargins>();
+    QMargins answer;
+#ifdef ROLLWRIGHT_HAVE_XCB
+    answer = askWindowManager(window);
+#endif
+    const_cast<QWidget*>(window)->setProperty(AnswerProperty, QVariant::fromValue(answer)); // a cache
+    return answer;
+}
+
 } // namespace
 
 bool isKnown(const QWidget* window)
 {
-    if (!window->isWindow())
-        return true;
     // Only X11 frames a window after the program has placed it.
-    if (!onX11() || window->isVisible())
+    if (!window->isWindow() || !onX11() || window->isVisible())
         return true;
-    return !platformMargins(window).isNull();
+    return !platformMargins(window).isNull() || !answered(window).isNull();
 }
 
 QMargins of(const QWidget* window)
 {
     if (!window->isWindow())
         return {};
-    if (window->isVisible())
-        return platformMargins(window);
-#ifdef ROLLWRIGHT_HAVE_XCB
-    if (onX11() && platformMargins(window).isNull() && !window->property(AskedProperty).toBool()) {
-        const_cast<QWidget*>(window)->setProperty(AskedProperty, true); // asked once
-        askWindowManager(window);
-    }
-#endif
-    if (isKnown(window))
-        return platformMargins(window);
+    const QMargins platform = platformMargins(window);
+    if (!platform.isNull() || !onX11() || window->isVisible())
+        return platform;
+    if (const QMargins answer = answered(window); !answer.isNull())
+        return answer;
     return standIn(window);
 }
 

@@ -1,5 +1,6 @@
 // When GotFocus and Click run, and what Enter and Escape press.
 #include "FormTesting.h"
+#include "TestForm.h"
 
 using namespace FormTesting;
 

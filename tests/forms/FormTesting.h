@@ -1,8 +1,11 @@
 #pragma once
 
-#include "TestForm.h"
-
+#include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QMenu>
@@ -11,7 +14,7 @@
 #include <QTimer>
 
 // Ways text reaches a control besides plain keys, driven as the window
-// system drives them.
+// system drives them. Shared by the tests of the windows.
 namespace FormTesting {
 
 // The object the window system hands keys and input-method text to.

@@ -2,6 +2,7 @@
 // first, whichever way it is typed; text that is not typed (pasted, dropped)
 // goes in as it is.
 #include "FormTesting.h"
+#include "TestForm.h"
 
 using namespace FormTesting;
 

@@ -12,6 +12,10 @@
 
 namespace {
 
+// twm puts a frame's border, not its outer edge, where a window asks to be:
+// its 2-pixel border is allowed for, far less than a title bar.
+constexpr int Slack = 3;
+
 // Records where the window's frame stood each time the window moved or was
 // exposed after its first show.
 class Positions : public QObject
@@ -67,8 +71,8 @@ private slots:
 
         const QRect outer = window.frameGeometry();
         QVERIFY2(outer.size() != window.size(), "the window manager gave the window no frame");
-        QVERIFY(qAbs(outer.center().x() - screen.width() / 2) <= 1);
-        QVERIFY(qAbs(outer.center().y() - screen.height() / 2) <= 1);
+        QVERIFY(qAbs(outer.center().x() - screen.width() / 2) <= Slack);
+        QVERIFY(qAbs(outer.center().y() - screen.height() / 2) <= Slack);
         // Asked before the show, a window manager that answers leaves the
         // window where it first appears.
         if (knownBeforeShow) {
@@ -93,7 +97,7 @@ private slots:
         WindowFrame::place(&second, [&] { Twips::moveWindow(&second, 1500.0f, 1500.0f); });
         second.show();
         QVERIFY(QTest::qWaitForWindowExposed(&second));
-        QTRY_COMPARE(second.frameGeometry().topLeft(), QPoint(100, 100));
+        QTRY_VERIFY((second.frameGeometry().topLeft() - QPoint(100, 100)).manhattanLength() <= 2 * Slack);
     }
 };
 

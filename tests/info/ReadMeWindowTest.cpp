@@ -1,10 +1,12 @@
 // The read-me viewer as the user meets it: its frame and layout, a box that
 // scrolls but takes no typing, Enter that closes and Esc that does not.
+#include "FormTesting.h"
 #include "InfoTesting.h"
 #include "Twips.h"
 
 #include <QClipboard>
 #include <QFile>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -119,26 +121,37 @@ private slots:
 
     void typingChangesNothing_data()
     {
+        QTest::addColumn<QString>("how");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
-        QTest::newRow("letter") << int(Qt::Key_A) << int(Qt::NoModifier);
-        QTest::newRow("capital letter") << int(Qt::Key_A) << int(Qt::ShiftModifier);
-        QTest::newRow("digit") << int(Qt::Key_7) << int(Qt::NoModifier);
-        QTest::newRow("space") << int(Qt::Key_Space) << int(Qt::NoModifier);
-        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << int(Qt::NoModifier);
-        QTest::newRow("Ctrl+Backspace") << int(Qt::Key_Backspace) << int(Qt::ControlModifier);
-        QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier);
-        QTest::newRow("Ctrl+X") << int(Qt::Key_X) << int(Qt::ControlModifier);
-        QTest::newRow("Ctrl+C") << int(Qt::Key_C) << int(Qt::ControlModifier);
-        QTest::newRow("Tab") << int(Qt::Key_Tab) << int(Qt::NoModifier);
+        QTest::addColumn<QString>("text");
+        const int none = Qt::NoModifier;
+        QTest::newRow("letter") << "key" << int(Qt::Key_A) << none << "";
+        QTest::newRow("capital letter") << "key" << int(Qt::Key_A) << int(Qt::ShiftModifier) << "";
+        QTest::newRow("digit") << "key" << int(Qt::Key_7) << none << "";
+        QTest::newRow("space") << "key" << int(Qt::Key_Space) << none << "";
+        QTest::newRow("Backspace") << "key" << int(Qt::Key_Backspace) << none << "";
+        QTest::newRow("Ctrl+Backspace") << "key" << int(Qt::Key_Backspace) << int(Qt::ControlModifier) << "";
+        QTest::newRow("Ctrl+Enter") << "key" << int(Qt::Key_Return) << int(Qt::ControlModifier) << "";
+        QTest::newRow("Ctrl+V") << "key" << int(Qt::Key_V) << int(Qt::ControlModifier) << "";
+        QTest::newRow("Ctrl+X") << "key" << int(Qt::Key_X) << int(Qt::ControlModifier) << "";
+        QTest::newRow("Ctrl+C") << "key" << int(Qt::Key_C) << int(Qt::ControlModifier) << "";
+        QTest::newRow("Tab") << "key" << int(Qt::Key_Tab) << none << "";
+        QTest::newRow("Alt+Q") << "alt" << 0 << 0 << "q";
+        QTest::newRow("Alt++") << "alt" << 0 << 0 << "+";
+        QTest::newRow("AltGr+@") << "altgr" << 0 << 0 << "@";
+        QTest::newRow("dead key and e") << "dead key" << 0 << 0 << "\u00e9";
+        QTest::newRow("input method") << "input method" << 0 << 0 << "abc";
     }
 
     // With part of the text selected, so that any edit would show; the
     // clipboard keeps what it held.
     void typingChangesNothing()
     {
+        QFETCH(QString, how);
         QFETCH(int, key);
         QFETCH(int, modifiers);
+        QFETCH(QString, text);
         QClipboard* clipboard = QGuiApplication::clipboard();
         clipboard->setText(QStringLiteral("on the clipboard"));
         QVERIFY(whileViewerOpen([&] {
@@ -146,10 +159,47 @@ private slots:
             cursor.setPosition(4);
             cursor.setPosition(14, QTextCursor::KeepAnchor);
             box()->setTextCursor(cursor);
-            press(key, Qt::KeyboardModifiers(modifiers));
+            if (how == QLatin1String("key"))
+                press(key, Qt::KeyboardModifiers(modifiers));
+            else if (how == QLatin1String("alt"))
+                QTest::keyClick(box(), text.at(0).toLatin1(), Qt::AltModifier);
+            else if (how == QLatin1String("altgr"))
+                QTest::keyClick(box(), text.at(0).toLatin1(), Qt::ControlModifier | Qt::AltModifier);
+            else if (how == QLatin1String("dead key")) {
+                FormTesting::compose(QStringLiteral("\u00b4"));
+                FormTesting::commit(text);
+            } else
+                FormTesting::commit(text);
             QCOMPARE(box()->toPlainText(), Sample);
+            QCOMPARE(box()->textCursor().selectedText(), Sample.mid(4, 10));
             QCOMPARE(clipboard->text(), QStringLiteral("on the clipboard"));
+            QVERIFY(Forms::readMe); // and the window is still open
         }));
+    }
+
+    // The box is not locked: what is not typed still edits the shown text,
+    // and never the file.
+    void editsThatAreNotTypedShowUntilClosed_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("context menu paste") << "paste";
+        QTest::newRow("drop") << "drop";
+    }
+    void editsThatAreNotTypedShowUntilClosed()
+    {
+        QFETCH(QString, how);
+        QGuiApplication::clipboard()->setText(QStringLiteral("pasted "));
+        QVERIFY(whileViewerOpen([&] {
+            if (how == QLatin1String("paste"))
+                FormTesting::withContextMenu(box(), QPoint(2, 2), [](QMenu* menu) { QTest::keyClick(menu, Qt::Key_P); });
+            else
+                FormTesting::drop(box(), QPoint(2, 2), QStringLiteral("pasted "));
+            QCOMPARE(box()->toPlainText(), QStringLiteral("pasted ") + Sample);
+        }));
+        QFile file(dir_.filePath(frmReadMe::FileName));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("Rollwright rolls dice.\r\nLine two.\r\n"));
+        QVERIFY(whileViewerOpen([] { QCOMPARE(box()->toPlainText(), Sample); }));
     }
 
     void tabMovesOnToOk()

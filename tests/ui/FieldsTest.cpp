@@ -1,9 +1,12 @@
 // What the five fields accept, what they select, and what entering or
 // choosing in a modifier list does to the results and the Modified frame.
+#include "FormTesting.h"
 #include "MainWindowFixture.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
 
 #include <dice/RollEngine.h>
 
@@ -41,43 +44,56 @@ private slots:
     }
     void cleanup() { f.stop(); }
 
+    // Whichever way a character is typed (a key, an Alt combination, a dead
+    // key, an input method), it gets in only if the field's filter takes it.
     void keyFilters_data()
     {
         QTest::addColumn<QString>("field");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("what");
         QTest::addColumn<bool>("inserted");
         const QStringList textBoxes{"txtNumDice", "txtCustomDieLow", "txtCustomDieHigh"};
         const QStringList lists{"cmbRollModifier", "cmbDieModifier"};
-        struct Key
+        struct Typing
         {
             const char* name;
-            int key;
-            int modifiers;
+            const char* how;
+            const char* what;
             bool textBox;
             bool list;
         };
-        const Key keys[] = {
-            {"letter", Qt::Key_Q, Qt::NoModifier, false, false},
-            {"plus", Qt::Key_Plus, Qt::NoModifier, false, false},
-            {"point", Qt::Key_Period, Qt::NoModifier, false, false},
-            {"space", Qt::Key_Space, Qt::NoModifier, false, false},
-            {"minus", Qt::Key_Minus, Qt::NoModifier, false, true},
-            {"digit", Qt::Key_7, Qt::NoModifier, true, true},
-            {"ctrl v", Qt::Key_V, Qt::ControlModifier, false, false},
+        const Typing typings[] = {
+            {"letter", "key", "q", false, false},
+            {"plus", "key", "+", false, false},
+            {"point", "key", ".", false, false},
+            {"space", "key", " ", false, false},
+            {"minus", "key", "-", false, true},
+            {"digit", "key", "7", true, true},
+            {"ctrl v", "ctrl", "v", false, false},
+            {"alt q", "alt", "q", false, false},
+            {"alt plus", "alt", "+", false, false},
+            {"alt point", "alt", ".", false, false},
+            {"alt minus", "alt", "-", false, false},
+            {"alt 7, no access key", "alt", "7", false, false},
+            {"dead key and e", "dead key", "\xc3\xa9", false, false},
+            {"composed digit", "input method", "7", true, true},
+            {"composed minus", "input method", "-", false, true},
+            {"composed letters", "input method", "ab", false, false},
         };
-        for (const Key& k : keys) {
+        for (const Typing& t : typings) {
             for (const QString& name : textBoxes)
-                QTest::addRow("%s in %s", k.name, qPrintable(name)) << name << k.key << k.modifiers << k.textBox;
+                QTest::addRow("%s in %s", t.name, qPrintable(name))
+                    << name << t.how << QString::fromUtf8(t.what) << t.textBox;
             for (const QString& name : lists)
-                QTest::addRow("%s in %s", k.name, qPrintable(name)) << name << k.key << k.modifiers << k.list;
+                QTest::addRow("%s in %s", t.name, qPrintable(name))
+                    << name << t.how << QString::fromUtf8(t.what) << t.list;
         }
     }
     void keyFilters()
     {
         QFETCH(QString, field);
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
+        QFETCH(QString, how);
+        QFETCH(QString, what);
         QFETCH(bool, inserted);
         QApplication::clipboard()->setText(QStringLiteral("55"));
         QWidget* w = f.find(field.toLatin1().constData());
@@ -85,11 +101,19 @@ private slots:
         editor->setText(QStringLiteral("12"));
         w->setFocus(Qt::OtherFocusReason);
         editor->setCursorPosition(2);
-        QTest::keyClick(w, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
-        if (inserted)
-            QCOMPARE(textOf(w).size(), 3);
-        else
-            QCOMPARE(textOf(w), QStringLiteral("12"));
+        const char key = what.at(0).toLatin1();
+        if (how == QLatin1String("key"))
+            QTest::keyClick(w, key);
+        else if (how == QLatin1String("ctrl"))
+            QTest::keyClick(w, key, Qt::ControlModifier);
+        else if (how == QLatin1String("alt"))
+            QTest::keyClick(w, key, Qt::AltModifier);
+        else if (how == QLatin1String("dead key")) {
+            FormTesting::compose(QStringLiteral("\u00b4"));
+            FormTesting::commit(what);
+        } else
+            FormTesting::commit(what);
+        QCOMPARE(textOf(w), inserted ? QStringLiteral("12") + what : QStringLiteral("12"));
     }
 
     void backspaceWorksEverywhere_data()
@@ -315,11 +339,66 @@ private slots:
         f.chooseDieType(4);
         QApplication::clipboard()->setText(QStringLiteral("3 dice please"));
         QLineEdit* box = f.edit("txtNumDice");
-        box->selectAll();
-        box->paste(); // what the context menu's Paste does
+        box->setFocus(Qt::TabFocusReason); // selects the whole text
+        FormTesting::withContextMenu(box, FormTesting::pastTheEnd(box),
+                                     [](QMenu* menu) { QTest::keyClick(menu, Qt::Key_P); });
         QCOMPARE(box->text(), QStringLiteral("3 dice please"));
         f.button("cmdRoll")->click();
         QCOMPARE(f.box("txtIndivRolls")->toPlainText(), QStringLiteral("1, 1, 1"));
+    }
+
+    // The context menu and a menu of the menu bar take the focus for a
+    // while; coming back from them is no entry into the field.
+    void pasteGoesInAtTheCaret_data()
+    {
+        QTest::addColumn<QString>("field");
+        for (const char* name : {"txtNumDice", "txtCustomDieLow", "txtCustomDieHigh", "cmbRollModifier", "cmbDieModifier"})
+            QTest::newRow(name) << name;
+    }
+    void pasteGoesInAtTheCaret()
+    {
+        QFETCH(QString, field);
+        QWidget* w = f.find(field.toLatin1().constData());
+        QLineEdit* editor = editorOf(w);
+        w->setFocus(Qt::TabFocusReason);
+        editor->setText(QStringLiteral("12"));
+        editor->setCursorPosition(2);
+        QApplication::clipboard()->setText(QStringLiteral("55"));
+        FormTesting::withContextMenu(w, FormTesting::pastTheEnd(w), [](QMenu* menu) { QTest::keyClick(menu, Qt::Key_P); });
+        QCOMPARE(textOf(w), QStringLiteral("1255"));
+    }
+
+    void cancellingTheActionMenuLeavesTheCaret_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("byKeyboard");
+        for (const char* name : {"txtNumDice", "cmbDieModifier"}) {
+            QTest::addRow("%s, keyboard", name) << name << true;
+            QTest::addRow("%s, mouse", name) << name << false;
+        }
+    }
+    void cancellingTheActionMenuLeavesTheCaret()
+    {
+        QFETCH(QString, field);
+        QFETCH(bool, byKeyboard);
+        QWidget* w = f.find(field.toLatin1().constData());
+        QLineEdit* editor = editorOf(w);
+        w->setFocus(Qt::TabFocusReason);
+        editor->setText(QStringLiteral("12"));
+        editor->setCursorPosition(1);
+        f.edit("txtTotalResult")->setText(QStringLiteral("42"));
+        QMenuBar* bar = f.window->menuBar();
+        if (byKeyboard)
+            QTest::keyClick(w, Qt::Key_A, Qt::AltModifier);
+        else
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(f.find<QMenu>("mnuAction")->menuAction()).center());
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QTRY_COMPARE(QApplication::focusWidget(), w);
+        QCOMPARE(editor->cursorPosition(), 1);
+        QVERIFY(!editor->hasSelectedText());
+        QCOMPARE(f.edit("txtTotalResult")->text(), QStringLiteral("42")); // the list was not entered again
     }
 };
 

@@ -63,16 +63,74 @@ private slots:
         QCOMPARE(tabCycle(Qt::Key_Backtab, static_cast<int>(expected.size())), expected);
     }
 
+    // The arrow keys choose the previous or next die type in the list's
+    // order, round from the last to the first, as a click would.
+    void arrowKeysMoveTheChoiceWithinTheGroup_data()
+    {
+        QTest::addColumn<int>("chosen"); // -1: none, as at start
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("6-sided, down") << 4 << int(Qt::Key_Down) << 5;
+        QTest::newRow("6-sided, left") << 4 << int(Qt::Key_Left) << 3;
+        QTest::newRow("12-sided, right") << 7 << int(Qt::Key_Right) << 8;
+        QTest::newRow("12-sided, up") << 7 << int(Qt::Key_Up) << 6;
+        QTest::newRow("custom, down wraps") << 11 << int(Qt::Key_Down) << 0;
+        QTest::newRow("2-sided, up wraps") << 0 << int(Qt::Key_Up) << 11;
+        QTest::newRow("none chosen, down") << -1 << int(Qt::Key_Down) << 1;
+        QTest::newRow("none chosen, right") << -1 << int(Qt::Key_Right) << 1;
+    }
     void arrowKeysMoveTheChoiceWithinTheGroup()
     {
+        QFETCH(int, chosen);
+        QFETCH(int, key);
+        QFETCH(int, expected);
+        if (chosen >= 0)
+            f.chooseDieType(chosen);
+        // Tab enters the group at the chosen button, or the first.
+        f.edit("txtNumDice")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(f.edit("txtNumDice"), Qt::Key_Tab);
+        QCOMPARE(f.focusName(), QStringLiteral("optDieType_%1").arg(qMax(chosen, 0)));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QVERIFY(f.dieType(expected)->isChecked());
+        QCOMPARE(f.focusName(), QStringLiteral("optDieType_%1").arg(expected));
+        QCOMPARE(f.window->Sides(), dice::SidesOfDieType(expected));
+        // The choice ran the die-type handler: Custom shows its frame.
+        QCOMPARE(f.find("fraCustom")->isHidden(), expected != 11);
+    }
+
+    void anArrowKeyChoiceRolls()
+    {
+        f.button("cmdClear")->click();
+        f.edit("txtNumDice")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(f.edit("txtNumDice"), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(f.boxes.isEmpty());
+        QCOMPARE(f.box("txtIndivRolls")->toPlainText(), QStringLiteral("1"));
+    }
+
+    // Inside a menu, Enter chooses the highlighted item and Escape closes it.
+    void menusKeepTheirEnterAndEscape()
+    {
         f.chooseDieType(4);
-        QTest::keyClick(f.dieType(4), Qt::Key_Down);
-        QVERIFY(f.dieType(5)->isChecked());
-        QCOMPARE(f.window->Sides(), 8);
-        QTest::keyClick(f.dieType(5), Qt::Key_Up);
-        QTest::keyClick(f.dieType(4), Qt::Key_Up);
-        QVERIFY(f.dieType(3)->isChecked());
-        QCOMPARE(f.window->Sides(), 5);
+        f.button("cmdRoll")->click();
+        f.edit("txtNumDice")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(f.edit("txtNumDice"), Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QWidget* menu = QApplication::activePopupWidget();
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QTest::keyClick(f.window->menuBar(), Qt::Key_Escape);
+        QCOMPARE(f.focusName(), QStringLiteral("txtNumDice"));
+        QVERIFY(!f.resultsEmpty());
+
+        QTest::keyClick(f.edit("txtNumDice"), Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        menu = QApplication::activePopupWidget();
+        QTest::keyClick(menu, Qt::Key_Down); // from Roll Dice to Clear Results
+        QTest::keyClick(menu, Qt::Key_Return);
+        QTRY_COMPARE(f.window->Sides(), 0);
+        QVERIFY(f.resultsEmpty());
     }
 
     void dieTypeAccessKeys_data()

@@ -2,6 +2,9 @@
 #include "MainWindowFixture.h"
 #include "Twips.h"
 
+#include <QMenu>
+#include <QMenuBar>
+
 class ResetTest : public QObject
 {
     Q_OBJECT
@@ -109,6 +112,49 @@ private slots:
         QVERIFY(!f.find("fraModified")->isHidden());
         f.window->cmdClear_Click();
         verifyStartSettings();
+    }
+
+    // However it is invoked, and wherever the focus was, the reset ends with
+    // the whole number of dice selected: the next digit replaces it.
+    void clearResultsEndsWithTheNumberOfDiceSelected_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("focus");
+        for (const char* how : {"button", "access key", "menu by keyboard", "menu by mouse"}) {
+            QTest::addRow("%s, from the number of dice", how) << how << "txtNumDice";
+            QTest::addRow("%s, from the die modifier", how) << how << "cmbDieModifier";
+        }
+    }
+    void clearResultsEndsWithTheNumberOfDiceSelected()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, focus);
+        f.chooseDieType(4);
+        QWidget* start = f.find(focus.toLatin1().constData());
+        start->setFocus(Qt::TabFocusReason);
+        if (focus == QLatin1String("txtNumDice"))
+            f.edit("txtNumDice")->setCursorPosition(1); // the caret after "1"
+        if (how == QLatin1String("button")) {
+            QTest::mouseClick(f.button("cmdClear"), Qt::LeftButton);
+        } else if (how == QLatin1String("access key")) {
+            QTest::keyClick(start, Qt::Key_C, Qt::AltModifier);
+        } else if (how == QLatin1String("menu by keyboard")) {
+            QTest::keyClick(start, Qt::Key_A, Qt::AltModifier);
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_C);
+        } else {
+            QMenuBar* bar = f.window->menuBar();
+            auto* menu = f.find<QMenu>("mnuAction");
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            QTest::mouseClick(menu, Qt::LeftButton, {},
+                              menu->actionGeometry(f.find<QAction>("mnuActionClearResults")).center());
+        }
+        QTRY_COMPARE(f.window->Sides(), 0);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        verifyStartSettings();
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+        QCOMPARE(f.edit("txtNumDice")->text(), QStringLiteral("7"));
     }
 
     void aTabAfterClearResultsEntersTheGroupAtItsFirstButton()
