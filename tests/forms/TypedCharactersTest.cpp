@@ -4,6 +4,8 @@
 #include "FormTesting.h"
 #include "TestForm.h"
 
+#include <QAccessible>
+
 using namespace FormTesting;
 
 namespace {
@@ -193,7 +195,7 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("expected");
-        for (const char* how : {"context menu", "drop", "middle click"}) {
+        for (const char* how : {"context menu", "drop", "middle click", "screen reader"}) {
             QTest::addRow("txtDigits %s", how) << "txtDigits" << how << "12" << "125a5";
             QTest::addRow("cmbList %s", how) << "cmbList" << how << "12" << "125a5";
             QTest::addRow("txtNoTyping %s", how) << "txtNoTyping" << how << "ab" << "ab5a5";
@@ -219,6 +221,13 @@ private slots:
             withContextMenu(target, pastTheEnd(target), [](QMenu* menu) { QTest::keyClick(menu, Qt::Key_P); });
         } else if (how == QLatin1String("drop")) {
             drop(target, pastTheEnd(target), text);
+        } else if (how == QLatin1String("screen reader")) {
+            // What an assistive technology writes through AT-SPI's editable
+            // text, as on Windows its value is set: no keystroke is typed.
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(
+                name == QLatin1String("cmbList") ? static_cast<QObject*>(form->cmbList->lineEdit()) : target);
+            QVERIFY(accessible && accessible->editableTextInterface());
+            accessible->editableTextInterface()->insertText(2, text);
         } else {
             clipboard->setText(text, QClipboard::Selection);
             QTest::mouseClick(surface(target), Qt::MiddleButton, {}, pastTheEnd(target));
