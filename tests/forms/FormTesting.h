@@ -20,19 +20,20 @@ namespace FormTesting {
 // The object the window system hands keys and input-method text to.
 inline QObject* focusObject() { return QGuiApplication::focusObject(); }
 
-// An input method commits text, as after a dead key or a composition.
-inline void commit(const QString& text)
+// An input method commits text, as after a dead key or a composition, to
+// the control with the focus.
+inline void commit(const QString& text, QObject* target = focusObject())
 {
     QInputMethodEvent event;
     event.setCommitString(text);
-    QCoreApplication::sendEvent(focusObject(), &event);
+    QCoreApplication::sendEvent(target, &event);
 }
 
 // An input method shows a composition in progress.
-inline void compose(const QString& preedit)
+inline void compose(const QString& preedit, QObject* target = focusObject())
 {
     QInputMethodEvent event(preedit, {});
-    QCoreApplication::sendEvent(focusObject(), &event);
+    QCoreApplication::sendEvent(target, &event);
 }
 
 // One key press carrying several characters, as some input methods send.

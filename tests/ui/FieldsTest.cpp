@@ -109,10 +109,10 @@ private slots:
         else if (how == QLatin1String("alt"))
             QTest::keyClick(w, key, Qt::AltModifier);
         else if (how == QLatin1String("dead key")) {
-            FormTesting::compose(QStringLiteral("\u00b4"));
-            FormTesting::commit(what);
+            FormTesting::compose(QStringLiteral("\u00b4"), w);
+            FormTesting::commit(what, w);
         } else
-            FormTesting::commit(what);
+            FormTesting::commit(what, w);
         QCOMPARE(textOf(w), inserted ? QStringLiteral("12") + what : QStringLiteral("12"));
     }
 
