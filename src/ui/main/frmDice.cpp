@@ -188,6 +188,7 @@ void frmDice::cmdClear_Click()
     txtIndivRollsMulti->clear();
     txtModRolls->clear();
     txtModRollsMulti->clear();
+    cmdClear->setAccessibleDescription(QString()); // the roll it told of is gone
     sides_ = 0;
     txtCustomDieLow->setText(QStringLiteral("0"));
     txtCustomDieHigh->setText(QStringLiteral("0"));
