@@ -96,27 +96,6 @@ private slots:
         QCOMPARE(listener.heard, QStringList{ThreeDice});
     }
 
-    void theModifiedDiceWhileTheirFrameShows_data()
-    {
-        QTest::addColumn<int>("keyInList");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("+1 chosen")
-            << int(Qt::Key_Up) << "Total 15. Dice: 4, 6, 2. Modified dice: 5, 7, 3.";
-        QTest::newRow("0 kept") << 0 << "Total 12. Dice: 4, 6, 2.";
-    }
-    void theModifiedDiceWhileTheirFrameShows()
-    {
-        QFETCH(int, keyInList);
-        QFETCH(QString, expected);
-        QComboBox* list = f.list("cmbDieModifier");
-        list->setFocus(Qt::OtherFocusReason);
-        if (keyInList)
-            QTest::keyClick(list, static_cast<Qt::Key>(keyInList));
-        setUpThreeDice();
-        f.button("cmdRoll")->click();
-        QCOMPARE(outcome(), expected);
-    }
-
     void emptyingTheResultsSilencesTheOutcome_data()
     {
         QTest::addColumn<QString>("how");
