@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # What a screen reader finds in the real program: every control named, the
-# die types as radio buttons, the lists labelled by their captions.
+# die types as radio buttons, the lists named and labelled by their captions;
+# then, driven from the keyboard, what it reads at each focus stop and after
+# rolls (accessibility-speech.py).
 set -uo pipefail
 program=$1
 checker=$2
-for tool in xvfb-run dbus-run-session /usr/libexec/at-spi-bus-launcher /usr/bin/python3; do
+here=$(cd "$(dirname "$0")" && pwd)
+for tool in xvfb-run dbus-run-session /usr/libexec/at-spi-bus-launcher /usr/bin/python3 xdotool; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIPPED: $tool is missing (tools/bootstrap installs it)"
         exit 77
@@ -29,8 +32,8 @@ for sides in 2 3 4 5 6 8 10 12 20 30; do
 done
 expect "radio button: 'Percentile'"
 expect "radio button: 'Custom'"
-expect "combo box: '0'  labelled by ['Roll Modifier'"
-expect "combo box: '0'  labelled by ['Die Modifier'"
+expect "combo box: 'Roll Modifier'  labelled by ['Roll Modifier'"
+expect "combo box: 'Die Modifier'  labelled by ['Die Modifier'"
 expect "text: 'Roll Modifier'"
 expect "text: 'Die Modifier'"
 expect "text: 'Number of Dice'"
@@ -41,4 +44,6 @@ for button in 'Roll Dice' 'Clear Results' 'About' 'Exit'; do
 done
 expect "menu item: 'Action'"
 expect "menu item: 'Help'"
+
+timeout 200 "$checker" "$program" "$here/accessibility-speech.py" 2>/dev/null || status=1
 exit $status

@@ -4,6 +4,7 @@
 #include "FormEvents.h"
 #include "Fonts.h"
 #include "Forms.h"
+#include "ListAccessibility.h"
 #include "OptionGroup.h"
 #include "Program.h"
 #include "Twips.h"
@@ -23,6 +24,9 @@ constexpr int ClientHeightTwips = 5205;
 frmDice::frmDice(dice::RandomSource& source, QWidget* parent)
     : QMainWindow(parent), source_(source)
 {
+    // Before the lists exist: a screen reader's view of a control is made
+    // once, as soon as the control is built.
+    ListAccessibility::install();
     setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -161,6 +165,7 @@ void frmDice::cmdClear_Click()
     txtIndivRollsMulti->clear();
     txtModRolls->clear();
     txtModRollsMulti->clear();
+    cmdClear->setAccessibleDescription(QString()); // the roll it told of is gone
     sides_ = 0;
     txtCustomDieLow->setText(QStringLiteral("0"));
     txtCustomDieHigh->setText(QStringLiteral("0"));

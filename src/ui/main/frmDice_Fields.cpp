@@ -55,6 +55,7 @@ void frmDice::clearResults()
     txtModRolls->clear();
     txtModRollsMulti->clear();
     txtTotalResult->clear();
+    cmdClear->setAccessibleDescription(QString()); // the roll it told of is gone
 }
 
 void frmDice::cmbRollModifier_Click() { clearResults(); }

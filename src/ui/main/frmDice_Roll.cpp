@@ -2,6 +2,7 @@
 #include "frmDice.h"
 
 #include "MessageBox.h"
+#include "RollAnnouncement.h"
 
 #include <QPlainTextEdit>
 
@@ -83,5 +84,8 @@ void frmDice::ShowRollResult(const dice::RollResult& result)
     showPair(txtIndivRolls, txtIndivRollsMulti, result.IndivRollsLong);
     showPair(txtModRolls, txtModRollsMulti, result.ModRollsLong);
     txtTotalResult->setText(QString::fromStdString(result.TotalResultText));
+    // A screen reader reads the outcome after the name of the control that
+    // the focus moves to, without the user going to the boxes.
+    cmdClear->setAccessibleDescription(RollAnnouncement(result, !fraModified->isHidden()));
     moveFocus(cmdClear);
 }

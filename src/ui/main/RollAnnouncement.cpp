@@ -1,0 +1,62 @@
+#include "RollAnnouncement.h"
+
+#include <QStringList>
+#include <cstdint>
+#include <dice/RollEngine.h>
+#include <vector>
+
+namespace {
+
+// The values a list box shows in full, or the first of them and a count.
+QString listSentence(const std::vector<std::int16_t>& values, bool isLong, const QString& one,
+                     const QString& many)
+{
+    const auto count = static_cast<qsizetype>(values.size());
+    if (!isLong) {
+        QStringList shown;
+        for (std::int16_t value : values)
+            shown.append(QString::number(value));
+        return QStringLiteral("%1: %2.").arg(count == 1 ? one : many,
+                                             shown.join(QStringLiteral(", ")));
+    }
+    // As many values as the box without a scroll bar holds.
+    QString first;
+    qsizetype taken = 0;
+    for (std::int16_t value : values) {
+        const QString next = taken == 0 ? QString::number(value)
+                                        : first + QStringLiteral(", ") + QString::number(value);
+        if (taken > 0 && static_cast<std::size_t>(next.size()) > dice::kLongTextLength)
+            break;
+        first = next;
+        ++taken;
+    }
+    const QString head = QStringLiteral("%1 %2: %3").arg(count).arg(many.toLower(), first);
+    if (taken == count)
+        return head + QLatin1Char('.');
+    return head + QStringLiteral(", and %1 more.").arg(count - taken);
+}
+
+} // namespace
+
+QString RollAnnouncement(const dice::RollResult& result, bool modifiedShown)
+{
+    QStringList sentences;
+    // Only percentile rolls leave the total box empty.
+    if (result.TotalResultText.empty())
+        sentences.append(QStringLiteral("Percentile dice have no total."));
+    else
+        sentences.append(
+            QStringLiteral("Total %1.").arg(QString::fromStdString(result.TotalResultText)));
+
+    if (result.IndivRolls.empty()) {
+        sentences.append(QStringLiteral("No dice were rolled."));
+        return sentences.join(QLatin1Char(' '));
+    }
+    sentences.append(listSentence(result.IndivRolls, result.IndivRollsLong, QStringLiteral("Die"),
+                                  QStringLiteral("Dice")));
+    if (modifiedShown)
+        sentences.append(listSentence(result.ModRolls, result.ModRollsLong,
+                                      QStringLiteral("Modified die"),
+                                      QStringLiteral("Modified dice")));
+    return sentences.join(QLatin1Char(' '));
+}
