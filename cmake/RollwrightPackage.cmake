@@ -3,7 +3,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME rollwright)
 set(CPACK_PACKAGE_VENDOR "Rollwright developers")
 set(CPACK_PACKAGE_CONTACT "Rollwright developers <rollwright@example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "dice roller for role-playing games")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${ROLLWRIGHT_SUMMARY}")
 set(CPACK_PACKAGE_DESCRIPTION "${PROJECT_DESCRIPTION}
 Pick a die type (2- to 30-sided, percentile, or a custom die with a lower
 and an upper limit up to 1000), the number of dice and the modifiers for

@@ -1,12 +1,14 @@
 #!/bin/sh
-# Builds the Debian package with CPack into WORK_DIR and checks its control
-# fields and contents.
-#   check-debian-package.sh CPACK CPACK_CONFIG WORK_DIR PROJECT_VERSION
+# Builds the Debian package with CPack into WORK_DIR, checks its control
+# fields and contents, its changelog and manual pages, and has lintian check
+# it: any error or warning fails the test.
+#   check-debian-package.sh CPACK CPACK_CONFIG WORK_DIR PROJECT_VERSION CHANGELOG
 set -eu
-cpack=$1 config=$2 work=$3 version=$4
-for tool in dpkg-deb dpkg-shlibdeps file; do
+cpack=$1 config=$2 work=$3 version=$4 changelog=$5
+here=$(cd "$(dirname "$0")" && pwd)
+for tool in dpkg-deb dpkg-shlibdeps file lintian man groff; do
     if ! command -v $tool >/dev/null 2>&1; then
-        echo "SKIPPED: $tool is not installed (Debian packages dpkg-dev and file)"
+        echo "SKIPPED: $tool is not installed (Debian packages dpkg-dev, file, lintian, man-db and groff-base)"
         exit 77
     fi
 done
@@ -45,7 +47,9 @@ done
 contents=$(dpkg-deb --contents "$deb")
 for path in "./usr/lib/rollwright/rollwright" "./usr/lib/rollwright/rollwright-help" \
     "./usr/lib/rollwright/Read Me First.txt" "./usr/lib/rollwright/Rollwright.hlp" \
-    "./usr/bin/rollwright -> ../lib/rollwright/rollwright" \
+    "./usr/games/rollwright -> ../lib/rollwright/rollwright" \
+    "./usr/share/man/man6/rollwright.6.gz" "./usr/share/man/man6/rollwright-help.6.gz" \
+    "./usr/share/doc/rollwright/changelog.gz" \
     "./usr/share/applications/org.example.Rollwright.desktop" \
     "./usr/share/metainfo/org.example.Rollwright.metainfo.xml" \
     "./usr/share/icons/hicolor/256x256/apps/org.example.Rollwright.png" \
@@ -54,4 +58,18 @@ for path in "./usr/lib/rollwright/rollwright" "./usr/lib/rollwright/rollwright-h
     printf '%s\n' "$contents" | grep -Fq " $path" || fail "the package lacks $path"
 done
 printf '%s\n' "$contents" | grep -v ' root/root ' && fail "files not owned by root"
+
+# What the package installs: the tree's changelog, and manual pages that
+# name the files where the package puts them.
+root=$work/unpacked
+dpkg-deb --extract "$deb" "$root"
+gzip -dc "$root/usr/share/doc/rollwright/changelog.gz" | cmp - "$changelog" ||
+    fail "the package's changelog is not $changelog"
+sh "$here/check-manual-pages.sh" /usr share/man lib/rollwright games "$root" ||
+    fail "the package's manual pages are not right"
+
+# Informational tags are listed, not counted. Overrides are ignored, so that
+# none can hide a warning.
+lintian --display-info --no-override --tag-display-limit 0 --fail-on error,warning "$deb" ||
+    fail "lintian finds errors or warnings in $(basename "$deb")"
 exit $status

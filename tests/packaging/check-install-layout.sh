@@ -1,11 +1,13 @@
 #!/bin/sh
 # Checks what the install put under PREFIX: the program directory with the
-# files the program reads beside it, the launcher on the PATH, and the menu
-# entry with its icons and metadata.
-#   check-install-layout.sh PREFIX SOURCE_DIR
+# files the program reads beside it, the launcher on the PATH, the menu entry
+# with its icons and metadata, and the licence and changelog. PROGRAMDIR and
+# LAUNCHERDIR are relative to PREFIX.
+#   check-install-layout.sh PREFIX SOURCE_DIR PROGRAMDIR LAUNCHERDIR
 set -eu
 prefix=$1 source=$2
-programdir=$prefix/lib/rollwright
+programdir=$prefix/$3
+launcherdir=$prefix/$4
 share=$prefix/share
 status=0
 fail() {
@@ -25,7 +27,7 @@ cmp "$source/resources/Read Me First.txt" "$programdir/Read Me First.txt" || fai
 cmp "$source/resources/help/Rollwright.hlp" "$programdir/Rollwright.hlp" || fail "the help file differs from its source"
 
 # A relative link, so that the prefix can move and DESTDIR works.
-launcher=$prefix/bin/rollwright
+launcher=$launcherdir/rollwright
 if [ -L "$launcher" ]; then
     case $(readlink "$launcher") in /*) fail "the launcher points to an absolute path" ;; esac
     [ "$(readlink -f "$launcher")" = "$(readlink -f "$programdir/rollwright")" ] ||
@@ -38,7 +40,8 @@ entry=$share/applications/org.example.Rollwright.desktop
 [ -f "$entry" ] || fail "no desktop entry $entry"
 if [ -f "$entry" ]; then
     exec_program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
-    [ -x "$prefix/bin/$exec_program" ] || fail "the desktop entry starts '$exec_program', which is not in $prefix/bin"
+    [ -x "$launcherdir/$exec_program" ] ||
+        fail "the desktop entry starts '$exec_program', which is not in $launcherdir"
     icon=$(sed -n 's/^Icon=//p' "$entry")
     # The theme ignores an icon whose size is not its folder's.
     for size in 16 22 24 32 48 64 128 256; do
@@ -56,6 +59,15 @@ if [ -f "$entry" ]; then
 fi
 [ -f "$share/metainfo/org.example.Rollwright.metainfo.xml" ] || fail "no AppStream metainfo"
 [ -f "$share/doc/rollwright/copyright" ] || fail "no licence in $share/doc/rollwright"
+# Compressed with gzip -9n, and the tree's changelog when uncompressed.
+changelog=$share/doc/rollwright/changelog.gz
+if [ -f "$changelog" ]; then
+    set -- $(od -An -tu1 -N9 "$changelog")
+    [ "$1 $2 $4 $5 $6 $7 $8 $9" = "31 139 0 0 0 0 0 2" ] || fail "$changelog is not compressed with gzip -9n"
+    gzip -dc "$changelog" | cmp - "$source/packaging/changelog" || fail "$changelog is not the tree's changelog"
+else
+    fail "no changelog $changelog"
+fi
 
 [ $status -eq 0 ] && echo "the layout under $prefix is complete"
 exit $status

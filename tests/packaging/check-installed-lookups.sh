@@ -1,18 +1,21 @@
 #!/bin/sh
 # Puts PROBE, built from the program's own window code, beside the installed
-# program, starts it through a launcher symlink from the root directory and
-# checks that the paths the program would use lead to the installed files:
-# the help viewer and help file of Help > Contents and Help > Search (which
-# the installed viewer must then accept), and the read-me.
-#   check-installed-lookups.sh PREFIX PROBE
+# program, starts it through a symlink beside the launcher, made as the
+# launcher is, from the root directory and checks that the paths the program
+# would use lead to the installed files: the help viewer and help file of
+# Help > Contents and Help > Search (which the installed viewer must then
+# accept), and the read-me. PROGRAMDIR and LAUNCHERDIR are relative to PREFIX.
+#   check-installed-lookups.sh PREFIX PROBE PROGRAMDIR LAUNCHERDIR
 set -eu
 prefix=$1 probe=$2
-programdir=$(readlink -f "$prefix/lib/rollwright")
+programdir=$(readlink -f "$prefix/$3")
+launcherdir=$prefix/$4
 cp "$probe" "$programdir/rollwright-lookup-probe"
-ln -sf ../lib/rollwright/rollwright-lookup-probe "$prefix/bin/rollwright-lookup-probe"
-trap 'rm -f "$programdir/rollwright-lookup-probe" "$prefix/bin/rollwright-lookup-probe"' EXIT
+launcher_target=$(readlink "$launcherdir/rollwright")
+ln -sf "${launcher_target%/*}/rollwright-lookup-probe" "$launcherdir/rollwright-lookup-probe"
+trap 'rm -f "$programdir/rollwright-lookup-probe" "$launcherdir/rollwright-lookup-probe"' EXIT
 
-report=$(cd / && QT_QPA_PLATFORM=offscreen "$prefix/bin/rollwright-lookup-probe")
+report=$(cd / && QT_QPA_PLATFORM=offscreen "$launcherdir/rollwright-lookup-probe")
 printf '%s\n' "$report"
 status=0
 fail() {

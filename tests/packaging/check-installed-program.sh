@@ -1,15 +1,16 @@
 #!/bin/sh
 # Starts the installed program through its launcher from the root directory,
 # without a screen, and checks that the process runs the real program in the
-# program directory and stays up; then ends it.
-#   check-installed-program.sh PREFIX
+# program directory and stays up; then ends it. PROGRAMDIR and LAUNCHERDIR
+# are relative to PREFIX.
+#   check-installed-program.sh PREFIX PROGRAMDIR LAUNCHERDIR
 set -eu
-prefix=$1
+prefix=$1 programdir=$2 launcherdir=$3
 if [ ! -e /proc/self/exe ]; then
     echo "SKIPPED: no /proc/PID/exe here to see which file a process runs"
     exit 77
 fi
-program=$(readlink -f "$prefix/lib/rollwright/rollwright")
+program=$(readlink -f "$prefix/$programdir/rollwright")
 # An ended child stays a zombie until waited for, and kill -0 still finds it.
 running() {
     [ -r "/proc/$1/stat" ] && [ "$(sed 's/.*) \(.\).*/\1/' "/proc/$1/stat")" != Z ]
@@ -17,7 +18,7 @@ running() {
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 cd /
-QT_QPA_PLATFORM=offscreen "$prefix/bin/rollwright" >"$log" 2>&1 &
+QT_QPA_PLATFORM=offscreen "$prefix/$launcherdir/rollwright" >"$log" 2>&1 &
 pid=$!
 
 # Until exec, the child is still this shell.
@@ -45,4 +46,4 @@ wait "$pid" 2>/dev/null || true
     echo "FAIL: the program ran in $cwd, not in /" >&2
     exit 1
 }
-echo "started from / through $prefix/bin/rollwright, process $pid ran $program and stayed up"
+echo "started from / through $prefix/$launcherdir/rollwright, process $pid ran $program and stayed up"
