@@ -15,7 +15,7 @@ namespace {
 
 void BM_RollCommand(benchmark::State& state)
 {
-    dice::EntropySeededSource source(20240611);
+    Dice::EntropySeededSource source(20240611);
     frmDice window(source);
     window.Form_Load();
     window.show();

@@ -7,11 +7,11 @@ namespace {
 
 // The costliest roll there is: every value four digits long, every modified
 // value raised by the die modifier, and the largest roll modifier.
-dice::RollRequest SlowestRequest(std::int16_t numDice)
+Dice::RollRequest SlowestRequest(std::int16_t numDice)
 {
-    dice::RollRequest request;
-    request.DieType = dice::kCustomDieType;
-    request.Sides = dice::kCustomSides;
+    Dice::RollRequest request;
+    request.DieType = Dice::CustomDieType;
+    request.Sides = Dice::CustomSides;
     request.NumDice = numDice;
     request.CustomDieLow = 0;
     request.CustomDieHigh = 1000;
@@ -23,9 +23,9 @@ dice::RollRequest SlowestRequest(std::int16_t numDice)
 void BM_RollDice(benchmark::State& state)
 {
     const auto request = SlowestRequest(static_cast<std::int16_t>(state.range(0)));
-    dice::EntropySeededSource source(20240611);
+    Dice::EntropySeededSource source(20240611);
     for (auto _ : state) {
-        auto result = dice::RollDice(request, source);
+        auto result = Dice::RollDice(request, source);
         benchmark::DoNotOptimize(result);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));

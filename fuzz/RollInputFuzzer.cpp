@@ -33,33 +33,33 @@ void Require(bool condition, const char* what)
 }
 
 // Plays the remaining input back as 24-bit values in [0, 1), starting over at its end.
-class InputSource final : public dice::RandomSource
+class InputSource final : public Dice::RandomSource
 {
 public:
     explicit InputSource(std::string_view bytes)
-        : bytes_(bytes)
+        : m_bytes(bytes)
     {
     }
 
     float NextUniform() override
     {
-        ++draws_;
-        if (bytes_.size() < 3)
+        ++m_draws;
+        if (m_bytes.size() < 3)
             return 0.0f;
         std::uint32_t bits = 0;
         for (int i = 0; i < 3; ++i) {
-            bits = (bits << 8) | static_cast<unsigned char>(bytes_[next_]);
-            next_ = (next_ + 1) % bytes_.size();
+            bits = (bits << 8) | static_cast<unsigned char>(m_bytes[m_next]);
+            m_next = (m_next + 1) % m_bytes.size();
         }
         return static_cast<float>(bits) * 0x1p-24f;
     }
 
-    std::size_t draws() const { return draws_; }
+    std::size_t draws() const { return m_draws; }
 
 private:
-    std::string_view bytes_;
-    std::size_t next_ = 0;
-    std::size_t draws_ = 0;
+    std::string_view m_bytes;
+    std::size_t m_next = 0;
+    std::size_t m_draws = 0;
 };
 
 std::string Joined(const std::vector<std::int16_t>& values)
@@ -75,17 +75,17 @@ std::string Joined(const std::vector<std::int16_t>& values)
 
 void CheckNumberText(std::string_view text)
 {
-    const double value = dice::LeadingNumber(text);
+    const double value = Dice::LeadingNumber(text);
     Require(!std::isnan(value), "LeadingNumber gave NaN");
     // No letter continues a number.
-    Require(dice::LeadingNumber(std::string(text) + "x") == value, "LeadingNumber read past the number");
-    const std::int16_t rounded = dice::ToInt16Rounded(value);
+    Require(Dice::LeadingNumber(std::string(text) + "x") == value, "LeadingNumber read past the number");
+    const std::int16_t rounded = Dice::ToInt16Rounded(value);
     if (value > -32768.5 && value < 32767.5)
         Require(std::fabs(rounded - value) <= 0.5, "ToInt16Rounded is not the nearest integer");
 }
 
 // What every roll promises, validated or not.
-void CheckResult(const dice::RollRequest& request, const dice::RollResult& result, const InputSource& source)
+void CheckResult(const Dice::RollRequest& request, const Dice::RollResult& result, const InputSource& source)
 {
     const auto count = static_cast<std::size_t>(std::max<int>(request.NumDice, 0));
     Require(source.draws() == count, "draws differ from the number of dice");
@@ -101,18 +101,18 @@ void CheckResult(const dice::RollRequest& request, const dice::RollResult& resul
     Require(result.IndivRollsText == Joined(result.IndivRolls), "actual text differs from the values");
     Require(result.ModRollsText == Joined(result.ModRolls), "modified text differs from the values");
     Require(result.TotalResultText ==
-                (request.Sides == dice::kPercentileSides ? std::string() : std::to_string(result.TotalResult)),
+                (request.Sides == Dice::PercentileSides ? std::string() : std::to_string(result.TotalResult)),
             "wrong total text");
-    Require(result.IndivRollsLong == (result.IndivRollsText.size() > dice::kLongTextLength), "wrong actual flag");
-    Require(result.ModRollsLong == (result.ModRollsText.size() > dice::kLongTextLength), "wrong modified flag");
+    Require(result.IndivRollsLong == (result.IndivRollsText.size() > Dice::LongTextLength), "wrong actual flag");
+    Require(result.ModRollsLong == (result.ModRollsText.size() > Dice::LongTextLength), "wrong modified flag");
 }
 
 // What a validated roll promises on top.
-void CheckValidRoll(const dice::RollRequest& request, const dice::RollResult& result)
+void CheckValidRoll(const Dice::RollRequest& request, const Dice::RollResult& result)
 {
-    const bool custom = request.DieType == dice::kCustomDieType;
-    Require(request.DieType >= 0 && request.DieType < dice::kDieTypeCount, "die type out of range");
-    Require(request.Sides == dice::SidesOfDieType(request.DieType), "sides do not match the die type");
+    const bool custom = request.DieType == Dice::CustomDieType;
+    Require(request.DieType >= 0 && request.DieType < Dice::DieTypeCount, "die type out of range");
+    Require(request.Sides == Dice::SidesOfDieType(request.DieType), "sides do not match the die type");
     Require(request.NumDice <= 1000, "too many dice");
     Require(request.DieModifier >= -100 && request.DieModifier <= 100, "die modifier out of range");
     Require(request.RollModifier >= -1000 && request.RollModifier <= 1000, "roll modifier out of range");
@@ -139,7 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     const int dieType = data[0] & 0x0F;
-    const bool customSelected = (dieType == dice::kCustomDieType) != ((data[0] & 0x80) != 0);
+    const bool customSelected = (dieType == Dice::CustomDieType) != ((data[0] & 0x80) != 0);
 
     std::array<std::string_view, 5> texts{};
     std::string_view rest = input.substr(1);
@@ -150,20 +150,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckNumberText(text);
     }
 
-    dice::RollInput fields;
-    fields.Sides = dice::SidesOfDieType(dieType);
+    Dice::RollInput fields;
+    fields.Sides = Dice::SidesOfDieType(dieType);
     fields.CustomSelected = customSelected;
     fields.CustomDieLowText = texts[0];
     fields.CustomDieHighText = texts[1];
     fields.RollModifierText = texts[2];
     fields.DieModifierText = texts[3];
     fields.NumDiceText = texts[4];
-    const auto validation = dice::ValidateRollInput(fields);
+    const auto validation = Dice::ValidateRollInput(fields);
     Require(!validation.LowerLimitWasEmpty || (customSelected && texts[0].empty()), "empty lower limit misreported");
 
     if (validation.ok()) {
         InputSource source(rest);
-        const auto result = dice::RollDice(validation.request(), source);
+        const auto result = Dice::RollDice(validation.request(), source);
         CheckResult(validation.request(), result, source);
         CheckValidRoll(validation.request(), result);
     } else {
@@ -173,15 +173,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // The same texts straight into the engine, unchecked: it must stay sound.
-    dice::RollRequest raw;
+    Dice::RollRequest raw;
     raw.DieType = dieType;
     raw.Sides = fields.Sides;
-    raw.CustomDieLow = dice::ToInt16Rounded(dice::LeadingNumber(texts[0]));
-    raw.CustomDieHigh = dice::ToInt16Rounded(dice::LeadingNumber(texts[1]));
-    raw.RollModifier = dice::ToInt16Rounded(dice::LeadingNumber(texts[2]));
-    raw.DieModifier = dice::ToInt16Rounded(dice::LeadingNumber(texts[3]));
-    raw.NumDice = dice::ToInt16Rounded(dice::LeadingNumber(texts[4]));
+    raw.CustomDieLow = Dice::ToInt16Rounded(Dice::LeadingNumber(texts[0]));
+    raw.CustomDieHigh = Dice::ToInt16Rounded(Dice::LeadingNumber(texts[1]));
+    raw.RollModifier = Dice::ToInt16Rounded(Dice::LeadingNumber(texts[2]));
+    raw.DieModifier = Dice::ToInt16Rounded(Dice::LeadingNumber(texts[3]));
+    raw.NumDice = Dice::ToInt16Rounded(Dice::LeadingNumber(texts[4]));
     InputSource rawSource(rest);
-    CheckResult(raw, dice::RollDice(raw, rawSource), rawSource);
+    CheckResult(raw, Dice::RollDice(raw, rawSource), rawSource);
     return 0;
 }

@@ -3,10 +3,9 @@
 #include "AppSettings.h"
 #include "frmDice.h"
 
-#include <QApplication>
-#include <QLineEdit>
+#include <QCoreApplication>
 
-frmDice* startMainWindow(dice::RandomSource& source)
+frmDice* startMainWindow(Dice::RandomSource& source)
 {
     // The runtime titles its failure messages with the application's name.
     QCoreApplication::setApplicationName(AppSettings::get().title);
@@ -15,10 +14,5 @@ frmDice* startMainWindow(dice::RandomSource& source)
     window->Form_Load();
     window->show();
     window->activateWindow();
-    // The first control in tab order takes the focus and selects its text.
-    if (auto* first = window->findChild<QLineEdit*>(QStringLiteral("txtNumDice"))) {
-        first->setFocus(Qt::TabFocusReason);
-        first->selectAll();
-    }
     return window;
 }

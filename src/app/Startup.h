@@ -1,10 +1,10 @@
 #pragma once
 
-namespace dice {
+namespace Dice {
 class RandomSource;
 }
 class frmDice;
 
 // Creates the main window, runs its load handler and shows it with the focus
 // in the number of dice.
-frmDice* startMainWindow(dice::RandomSource& source);
+frmDice* startMainWindow(Dice::RandomSource& source);

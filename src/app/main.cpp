@@ -1,3 +1,4 @@
+#include "Identity.h"
 #include "Startup.h"
 
 #include <QApplication>
@@ -7,11 +8,11 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Rollwright"));
-    QApplication::setApplicationVersion(QStringLiteral(ROLLWRIGHT_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("org.example.Rollwright"));
+    QApplication::setApplicationName(QString::fromUtf8(Identity::Title));
+    QApplication::setApplicationVersion(QString::fromUtf8(Identity::Version));
+    QApplication::setDesktopFileName(QString::fromUtf8(Identity::AppId));
 
-    dice::EntropySeededSource source;
+    Dice::EntropySeededSource source;
     startMainWindow(source);
     return QApplication::exec();
 }

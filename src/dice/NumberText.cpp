@@ -5,7 +5,7 @@
 #include <limits>
 #include <system_error>
 
-namespace dice {
+namespace Dice {
 
 namespace {
 
@@ -58,14 +58,14 @@ double LeadingNumber(std::string_view text)
 
 std::int16_t ToInt16Rounded(double x)
 {
-    constexpr double kMin = std::numeric_limits<std::int16_t>::min();
-    constexpr double kMax = std::numeric_limits<std::int16_t>::max();
+    constexpr double Min = std::numeric_limits<std::int16_t>::min();
+    constexpr double Max = std::numeric_limits<std::int16_t>::max();
     if (std::isnan(x))
         return 0;
     // Everything at or beyond the ends rounds onto or past them.
-    if (x >= kMax)
+    if (x >= Max)
         return std::numeric_limits<std::int16_t>::max();
-    if (x <= kMin)
+    if (x <= Min)
         return std::numeric_limits<std::int16_t>::min();
 
     // Exact in this range, and independent of the floating-point rounding mode.
@@ -77,4 +77,4 @@ std::int16_t ToInt16Rounded(double x)
     return static_cast<std::int16_t>(rounded);
 }
 
-} // namespace dice
+} // namespace Dice

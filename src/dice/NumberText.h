@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace dice {
+namespace Dice {
 
 // The value of the decimal number at the start of a field's text: an optional
 // sign, digits, an optional decimal point with further digits. Reading stops at
@@ -16,4 +16,4 @@ double LeadingNumber(std::string_view text);
 // user can paste reaches an undefined conversion.
 std::int16_t ToInt16Rounded(double x);
 
-} // namespace dice
+} // namespace Dice

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace dice {
+namespace Dice {
 
 namespace {
 
@@ -26,20 +26,20 @@ std::mt19937 FixedSeedEngine(std::uint64_t seed)
 } // namespace
 
 EntropySeededSource::EntropySeededSource()
-    : engine_(EntropySeededEngine())
+    : m_engine(EntropySeededEngine())
 {
 }
 
 EntropySeededSource::EntropySeededSource(std::uint64_t seed)
-    : engine_(FixedSeedEngine(seed))
+    : m_engine(FixedSeedEngine(seed))
 {
 }
 
 float EntropySeededSource::NextUniform()
 {
     // The top 24 bits fill a float's significand exactly, so r never rounds up to 1.
-    const auto bits = static_cast<std::uint32_t>(engine_() >> 8);
+    const auto bits = static_cast<std::uint32_t>(m_engine() >> 8);
     return static_cast<float>(bits) * 0x1p-24f;
 }
 
-} // namespace dice
+} // namespace Dice

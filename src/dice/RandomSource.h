@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <random>
 
-namespace dice {
+namespace Dice {
 
 // Uniform values 0 <= r < 1 with 24 significant bits.
 class RandomSource
@@ -23,7 +23,7 @@ public:
     float NextUniform() override;
 
 private:
-    std::mt19937 engine_;
+    std::mt19937 m_engine;
 };
 
-} // namespace dice
+} // namespace Dice

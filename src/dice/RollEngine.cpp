@@ -6,26 +6,26 @@
 #include <cstring>
 #include <limits>
 
-namespace dice {
+namespace Dice {
 
 namespace {
 
-constexpr std::int32_t kInt16Min = std::numeric_limits<std::int16_t>::min();
-constexpr std::int32_t kInt16Max = std::numeric_limits<std::int16_t>::max();
+constexpr std::int32_t Int16Min = std::numeric_limits<std::int16_t>::min();
+constexpr std::int32_t Int16Max = std::numeric_limits<std::int16_t>::max();
 
 // "-32768" and ", " bound the room one value takes in a list text.
-constexpr std::size_t kMaxValueChars = 6;
-constexpr std::size_t kSeparatorChars = 2;
+constexpr std::size_t MaxValueChars = 6;
+constexpr std::size_t SeparatorChars = 2;
 
 // A request that skipped validation (no faces, reversed limits) or a source
 // outside [0, 1) may put the value anywhere; it still has to fit 16 bits.
 std::int16_t ActualValue(double faces, double low, float r)
 {
     const double value = faces * static_cast<double>(r) + low;
-    if (!(value >= kInt16Min)) // also catches NaN
-        return static_cast<std::int16_t>(kInt16Min);
-    if (value >= kInt16Max)
-        return static_cast<std::int16_t>(kInt16Max);
+    if (!(value >= Int16Min)) // also catches NaN
+        return static_cast<std::int16_t>(Int16Min);
+    if (value >= Int16Max)
+        return static_cast<std::int16_t>(Int16Max);
     // Rounds toward minus infinity; std::floor is a library call on the
     // baseline x86-64 instruction set.
     auto whole = static_cast<std::int32_t>(value);
@@ -37,11 +37,11 @@ std::int16_t ActualValue(double faces, double low, float r)
 std::int16_t ModifiedValue(std::int16_t actual, std::int16_t dieModifier)
 {
     const std::int32_t modified = std::int32_t{actual} + dieModifier;
-    return static_cast<std::int16_t>(std::clamp(modified, std::int32_t{1}, kInt16Max));
+    return static_cast<std::int16_t>(std::clamp(modified, std::int32_t{1}, Int16Max));
 }
 
 // "00" to "99", for writing two digits at a time.
-constexpr auto kDigitPairs = [] {
+constexpr auto DigitPairs = [] {
     std::array<char, 200> pairs{};
     for (int i = 0; i < 100; ++i) {
         pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
@@ -52,7 +52,7 @@ constexpr auto kDigitPairs = [] {
 
 char* WritePair(char* out, int pair)
 {
-    std::memcpy(out, &kDigitPairs[static_cast<std::size_t>(2 * pair)], 2);
+    std::memcpy(out, &DigitPairs[static_cast<std::size_t>(2 * pair)], 2);
     return out + 2;
 }
 
@@ -74,11 +74,11 @@ char* AppendValue(char* out, std::int16_t value)
             out = WritePair(out, v % 100);
         }
     } else {
-        out = std::to_chars(out, out + kMaxValueChars, value).ptr;
+        out = std::to_chars(out, out + MaxValueChars, value).ptr;
     }
     out[0] = ',';
     out[1] = ' ';
-    return out + kSeparatorChars;
+    return out + SeparatorChars;
 }
 
 } // namespace
@@ -86,7 +86,7 @@ char* AppendValue(char* out, std::int16_t value)
 RollResult RollDice(const RollRequest& request, RandomSource& source)
 {
     RollResult result;
-    const bool custom = request.DieType == kCustomDieType;
+    const bool custom = request.DieType == CustomDieType;
     const double high = request.CustomDieHigh;
     const double low = custom ? request.CustomDieLow : 1.0;
     const double faces = custom ? high - low + 1.0 : request.Sides;
@@ -97,7 +97,7 @@ RollResult RollDice(const RollRequest& request, RandomSource& source)
     // loop must not read back through the result's members.
     result.IndivRolls.resize(count);
     result.ModRolls.resize(count);
-    const std::size_t room = count * (kMaxValueChars + kSeparatorChars);
+    const std::size_t room = count * (MaxValueChars + SeparatorChars);
     result.IndivRollsText.resize(room);
     result.ModRollsText.resize(room);
     std::int16_t* actuals = result.IndivRolls.data();
@@ -121,19 +121,19 @@ RollResult RollDice(const RollRequest& request, RandomSource& source)
         mod = AppendValue(mod, modified);
     }
     // Every value was followed by a separator; the last one goes.
-    const std::size_t trailing = count > 0 ? kSeparatorChars : 0;
+    const std::size_t trailing = count > 0 ? SeparatorChars : 0;
     result.IndivRollsText.resize(static_cast<std::size_t>(indiv - indivBegin) - trailing);
     result.ModRollsText.resize(static_cast<std::size_t>(mod - modBegin) - trailing);
 
     result.TotalResult = std::max(sum + request.RollModifier, std::int32_t{1});
-    if (request.Sides != kPercentileSides) {
+    if (request.Sides != PercentileSides) {
         char buffer[16];
         char* end = std::to_chars(buffer, buffer + sizeof buffer, result.TotalResult).ptr;
         result.TotalResultText.assign(buffer, end);
     }
-    result.IndivRollsLong = result.IndivRollsText.size() > kLongTextLength;
-    result.ModRollsLong = result.ModRollsText.size() > kLongTextLength;
+    result.IndivRollsLong = result.IndivRollsText.size() > LongTextLength;
+    result.ModRollsLong = result.ModRollsText.size() > LongTextLength;
     return result;
 }
 
-} // namespace dice
+} // namespace Dice

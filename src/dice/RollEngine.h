@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-namespace dice {
+namespace Dice {
 
 // A list text longer than this switches to the box with a scroll bar.
-inline constexpr std::size_t kLongTextLength = 46;
+inline constexpr std::size_t LongTextLength = 46;
 
 struct RollResult
 {
@@ -28,4 +28,4 @@ struct RollResult
 // Draws exactly NumDice values from the source (none when NumDice <= 0).
 RollResult RollDice(const RollRequest& request, RandomSource& source);
 
-} // namespace dice
+} // namespace Dice

@@ -2,16 +2,16 @@
 
 #include "NumberText.h"
 
-namespace dice {
+namespace Dice {
 
 namespace {
 
-constexpr const char* kDieRollTitle = "Die Roll Error";
-constexpr const char* kCustomDieRollTitle = "Custom Die Roll Error";
+constexpr const char* DieRollTitle = "Die Roll Error";
+constexpr const char* CustomDieRollTitle = "Custom Die Roll Error";
 
 RollInputError Refusal(const char* message, RollField focus)
 {
-    return RollInputError{message, kCustomDieRollTitle, focus};
+    return RollInputError{message, CustomDieRollTitle, focus};
 }
 
 // The die type whose button matches Sides; -1 when Sides names none of them,
@@ -19,8 +19,8 @@ RollInputError Refusal(const char* message, RollField focus)
 int DieTypeOf(std::int16_t sides, bool customSelected)
 {
     if (customSelected)
-        return sides == kCustomSides ? kCustomDieType : -1;
-    for (int dieType = 0; dieType < kCustomDieType; ++dieType) {
+        return sides == CustomSides ? CustomDieType : -1;
+    for (int dieType = 0; dieType < CustomDieType; ++dieType) {
         if (SidesOfDieType(dieType) == sides)
             return dieType;
     }
@@ -40,10 +40,10 @@ RollValidation ValidateRollInput(const RollInput& input)
     RollRequest request;
     request.Sides = input.Sides;
     request.DieType = DieTypeOf(input.Sides, input.CustomSelected);
-    if (input.Sides == kNoSides || request.DieType < 0)
-        return refuse({"You must select a Die Type.", kDieRollTitle, RollField::None});
+    if (input.Sides == NoSides || request.DieType < 0)
+        return refuse({"You must select a Die Type.", DieRollTitle, RollField::None});
 
-    if (request.DieType == kCustomDieType) {
+    if (request.DieType == CustomDieType) {
         const double low = LeadingNumber(input.CustomDieLowText);
         if (low > 999)
             return refuse(Refusal("Your Lower Limit must be less than 1000", RollField::CustomDieLow));
@@ -87,4 +87,4 @@ RollValidation ValidateRollInput(const RollInput& input)
     return validation;
 }
 
-} // namespace dice
+} // namespace Dice

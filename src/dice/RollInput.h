@@ -7,7 +7,7 @@
 #include <string_view>
 #include <variant>
 
-namespace dice {
+namespace Dice {
 
 // The field that receives the focus after a refused roll.
 enum class RollField
@@ -56,4 +56,4 @@ struct RollValidation
 // Checks the settings in their fixed order and stops at the first failure.
 RollValidation ValidateRollInput(const RollInput& input);
 
-} // namespace dice
+} // namespace Dice

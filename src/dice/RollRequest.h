@@ -2,16 +2,16 @@
 
 #include <cstdint>
 
-namespace dice {
+namespace Dice {
 
 // Die type index: the position of the chosen die-type button, 0..11.
-inline constexpr int kPercentileDieType = 10;
-inline constexpr int kCustomDieType = 11;
-inline constexpr int kDieTypeCount = 12;
+inline constexpr int PercentileDieType = 10;
+inline constexpr int CustomDieType = 11;
+inline constexpr int DieTypeCount = 12;
 
-inline constexpr std::int16_t kNoSides = 0;
-inline constexpr std::int16_t kPercentileSides = 100;
-inline constexpr std::int16_t kCustomSides = 999; // marks Custom, never a face count
+inline constexpr std::int16_t NoSides = 0;
+inline constexpr std::int16_t PercentileSides = 100;
+inline constexpr std::int16_t CustomSides = 999; // marks Custom, never a face count
 
 // Sides of each die type, by index; 0 (no die) for an index outside 0..11.
 std::int16_t SidesOfDieType(int dieType);
@@ -30,4 +30,4 @@ struct RollRequest
     friend bool operator==(const RollRequest&, const RollRequest&) = default;
 };
 
-} // namespace dice
+} // namespace Dice

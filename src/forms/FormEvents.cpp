@@ -39,7 +39,7 @@ QString passThrough(const QString& text, const FormEvents::KeyHandler& handler)
 
 } // namespace
 
-FormEvents::FormEvents(QWidget* form) : QObject(form), form_(form)
+FormEvents::FormEvents(QWidget* form) : QObject(form), m_form(form)
 {
     // Enter and Escape are the window's wherever the focus is.
     watch(form);
@@ -49,8 +49,8 @@ FormEvents::FormEvents(QWidget* form) : QObject(form), form_(form)
 
 void FormEvents::watch(QWidget* control)
 {
-    if (!watched_.contains(control)) {
-        watched_.insert(control);
+    if (!m_watched.contains(control)) {
+        m_watched.insert(control);
         control->installEventFilter(this);
     }
 }
@@ -58,19 +58,19 @@ void FormEvents::watch(QWidget* control)
 void FormEvents::onGotFocus(QWidget* control, Handler handler)
 {
     watch(control);
-    gotFocus_.insert(control, std::move(handler));
+    m_gotFocus.insert(control, std::move(handler));
 }
 
 void FormEvents::onClick(QWidget* control, Handler handler)
 {
     watch(control);
-    click_.insert(control, std::move(handler));
+    m_click.insert(control, std::move(handler));
 }
 
 void FormEvents::onKeyPress(QWidget* control, KeyHandler handler)
 {
     watch(control);
-    keyPress_.insert(control, std::move(handler));
+    m_keyPress.insert(control, std::move(handler));
 }
 
 void FormEvents::makeEditableList(QComboBox* list)
@@ -79,28 +79,28 @@ void FormEvents::makeEditableList(QComboBox* list)
     list->setCompleter(nullptr);
     list->setInsertPolicy(QComboBox::NoInsert);
     watch(list);
-    editableLists_.insert(list);
+    m_editableLists.insert(list);
 }
 
 void FormEvents::moveFocus(QWidget* control)
 {
     // Qt raises no focus event for a control that has the focus already, nor
     // in an inactive window; the handler runs here instead, exactly once.
-    focusMovedByCode_ = control;
+    m_focusMovedByCode = control;
     control->setFocus(Qt::OtherFocusReason);
-    focusMovedByCode_ = nullptr;
+    m_focusMovedByCode = nullptr;
     if (control->window()->focusWidget() != control)
         return; // hidden or disabled: the focus stays where it was
-    if (const auto it = gotFocus_.constFind(control); it != gotFocus_.cend())
+    if (const auto it = m_gotFocus.constFind(control); it != m_gotFocus.cend())
         Program::runHandler(*it);
 }
 
 void FormEvents::deliver(QObject* watched, QEvent* event)
 {
-    QObject* const outer = redelivering_;
-    redelivering_ = watched;
+    QObject* const outer = m_redelivering;
+    m_redelivering = watched;
     QCoreApplication::sendEvent(watched, event);
-    redelivering_ = outer;
+    m_redelivering = outer;
 }
 
 void FormEvents::type(QWidget* control, const QString& text)
@@ -130,7 +130,7 @@ void FormEvents::type(QWidget* control, const QString& text)
 
 bool FormEvents::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == redelivering_)
+    if (watched == m_redelivering)
         return false;
 
     switch (event->type()) {
@@ -139,9 +139,9 @@ bool FormEvents::eventFilter(QObject* watched, QEvent* event)
         // menu or the menu bar, is no entry: the focus never left in spirit.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
-            reason == Qt::MenuBarFocusReason || watched == focusMovedByCode_)
+            reason == Qt::MenuBarFocusReason || watched == m_focusMovedByCode)
             return false;
-        if (const auto it = gotFocus_.constFind(watched); it != gotFocus_.cend()) {
+        if (const auto it = m_gotFocus.constFind(watched); it != m_gotFocus.cend()) {
             deliver(watched, event);
             Program::runHandler(*it);
             return true;
@@ -149,7 +149,7 @@ bool FormEvents::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     case QEvent::FocusOut:
-        if (editableLists_.contains(watched)) {
+        if (m_editableLists.contains(watched)) {
             const QSignalBlocker quiet(watched);
             deliver(watched, event);
             return true;
@@ -157,8 +157,8 @@ bool FormEvents::eventFilter(QObject* watched, QEvent* event)
         return false;
     case QEvent::MouseButtonRelease: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        const auto it = click_.constFind(watched);
-        if (it == click_.cend() || mouse->button() != Qt::LeftButton)
+        const auto it = m_click.constFind(watched);
+        if (it == m_click.cend() || mouse->button() != Qt::LeftButton)
             return false;
         const auto* widget = static_cast<QWidget*>(watched);
         if (!widget->rect().contains(mouse->position().toPoint()))
@@ -171,7 +171,7 @@ bool FormEvents::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress:
         return handleKey(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event));
     case QEvent::InputMethod:
-        if (const auto it = keyPress_.constFind(watched); it != keyPress_.cend())
+        if (const auto it = m_keyPress.constFind(watched); it != m_keyPress.cend())
             return filterInputMethod(static_cast<QWidget*>(watched), static_cast<QInputMethodEvent*>(event), *it);
         return false;
     default:
@@ -183,32 +183,32 @@ bool FormEvents::handleKey(QWidget* control, QKeyEvent* event)
 {
     // Menus and list popups are windows of their own, and the menu bar takes
     // Enter and Escape while it has the keyboard: their keys are theirs.
-    if (control->window() != form_ || qobject_cast<QMenuBar*>(control))
+    if (control->window() != m_form || qobject_cast<QMenuBar*>(control))
         return false;
     const int key = event->key();
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && plain) {
         QWidget* focus = QApplication::focusWidget();
-        if (!focus || focus->window() != form_)
+        if (!focus || focus->window() != m_form)
             focus = control;
-        if (keepsEnter_.contains(focus))
+        if (m_keepsEnter.contains(focus))
             return true;
         auto* pressed = qobject_cast<QPushButton*>(focus);
         if (!pressed)
-            pressed = qobject_cast<QPushButton*>(defaultButton_);
+            pressed = qobject_cast<QPushButton*>(m_defaultButton);
         if (pressed && pressed->isEnabled() && pressed->isVisible())
             pressed->click();
         return true;
     }
     if (key == Qt::Key_Escape && plain) {
-        if (cancelButton_ && cancelButton_->isEnabled())
-            cancelButton_->click();
+        if (m_cancelButton && m_cancelButton->isEnabled())
+            m_cancelButton->click();
         return true;
     }
 
-    const auto it = keyPress_.constFind(control);
-    if (it == keyPress_.cend())
+    const auto it = m_keyPress.constFind(control);
+    if (it == m_keyPress.cend())
         return false;
     return filterTypedKey(control, event, *it);
 }

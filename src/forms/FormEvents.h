@@ -36,11 +36,11 @@ public:
     void onKeyPress(QWidget* control, KeyHandler handler);
 
     // Enter presses the focused command button, else the default button.
-    void setDefaultButton(QAbstractButton* button) { defaultButton_ = button; }
+    void setDefaultButton(QAbstractButton* button) { m_defaultButton = button; }
     // Escape presses it; without one, Escape does nothing.
-    void setCancelButton(QAbstractButton* button) { cancelButton_ = button; }
+    void setCancelButton(QAbstractButton* button) { m_cancelButton = button; }
     // Enter does nothing in this control (multi-line boxes).
-    void keepEnterIn(QWidget* control) { keepsEnter_.insert(control); }
+    void keepEnterIn(QWidget* control) { m_keepsEnter.insert(control); }
 
     // An editable list where the user types a value or chooses an entry:
     // typing never completes to an entry nor adds one, and leaving the list
@@ -65,15 +65,15 @@ private:
     // Hands the control text to insert as if typed, past this filter.
     void type(QWidget* control, const QString& text);
 
-    QWidget* form_;
-    QAbstractButton* defaultButton_ = nullptr;
-    QAbstractButton* cancelButton_ = nullptr;
-    QSet<QWidget*> keepsEnter_;
-    QSet<QObject*> editableLists_;
-    QSet<QObject*> watched_;
-    QHash<QObject*, Handler> gotFocus_;
-    QHash<QObject*, Handler> click_;
-    QHash<QObject*, KeyHandler> keyPress_;
-    QObject* redelivering_ = nullptr;
-    QObject* focusMovedByCode_ = nullptr;
+    QWidget* m_form;
+    QAbstractButton* m_defaultButton = nullptr;
+    QAbstractButton* m_cancelButton = nullptr;
+    QSet<QWidget*> m_keepsEnter;
+    QSet<QObject*> m_editableLists;
+    QSet<QObject*> m_watched;
+    QHash<QObject*, Handler> m_gotFocus;
+    QHash<QObject*, Handler> m_click;
+    QHash<QObject*, KeyHandler> m_keyPress;
+    QObject* m_redelivering = nullptr;
+    QObject* m_focusMovedByCode = nullptr;
 };

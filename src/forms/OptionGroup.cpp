@@ -10,44 +10,44 @@
 #include <utility>
 
 OptionGroup::OptionGroup(const QList<QAbstractButton*>& buttons, QObject* parent)
-    : QObject(parent), buttons_(buttons), group_(new QButtonGroup(this))
+    : QObject(parent), m_buttons(buttons), m_group(new QButtonGroup(this))
 {
-    for (int i = 0; i < buttons_.size(); ++i) {
-        group_->addButton(buttons_[i], i);
-        buttons_[i]->installEventFilter(this);
+    for (int i = 0; i < m_buttons.size(); ++i) {
+        m_group->addButton(m_buttons[i], i);
+        m_buttons[i]->installEventFilter(this);
     }
-    connect(group_, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+    connect(m_group, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
         if (!checked)
             return;
         updateTabStop();
-        if (click_)
-            Program::runHandler([&] { click_(index); });
+        if (m_click)
+            Program::runHandler([&] { m_click(index); });
     });
     updateTabStop();
 }
 
-void OptionGroup::onClick(ClickHandler handler) { click_ = std::move(handler); }
+void OptionGroup::onClick(ClickHandler handler) { m_click = std::move(handler); }
 
-int OptionGroup::chosen() const { return group_->checkedId(); }
+int OptionGroup::chosen() const { return m_group->checkedId(); }
 
 void OptionGroup::clear()
 {
     // An exclusive group cannot be emptied while it is exclusive.
-    const QSignalBlocker quiet(group_);
-    group_->setExclusive(false);
-    for (QAbstractButton* button : std::as_const(buttons_))
+    const QSignalBlocker quiet(m_group);
+    m_group->setExclusive(false);
+    for (QAbstractButton* button : std::as_const(m_buttons))
         button->setChecked(false);
-    group_->setExclusive(true);
+    m_group->setExclusive(true);
     updateTabStop();
 }
 
 void OptionGroup::updateTabStop()
 {
-    QAbstractButton* stop = group_->checkedButton();
-    if (!stop && !buttons_.isEmpty())
-        stop = buttons_.first();
+    QAbstractButton* stop = m_group->checkedButton();
+    if (!stop && !m_buttons.isEmpty())
+        stop = m_buttons.first();
     // The others still take the focus from a click or an arrow key.
-    for (QAbstractButton* button : std::as_const(buttons_))
+    for (QAbstractButton* button : std::as_const(m_buttons))
         button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
@@ -77,10 +77,10 @@ bool OptionGroup::eventFilter(QObject* watched, QEvent* event)
 
 void OptionGroup::moveChoice(QAbstractButton* from, int step)
 {
-    const auto count = buttons_.size();
-    const auto start = buttons_.indexOf(from);
+    const auto count = m_buttons.size();
+    const auto start = m_buttons.indexOf(from);
     for (qsizetype n = 1; n <= count; ++n) {
-        QAbstractButton* next = buttons_[((start + step * n) % count + count) % count];
+        QAbstractButton* next = m_buttons[((start + step * n) % count + count) % count];
         if (!next->isVisibleTo(next->window()) || !next->isEnabled())
             continue;
         next->setFocus(Qt::OtherFocusReason);

@@ -38,7 +38,7 @@ private:
     void updateTabStop();
     void moveChoice(QAbstractButton* from, int step);
 
-    QList<QAbstractButton*> buttons_;
-    QButtonGroup* group_;
-    ClickHandler click_;
+    QList<QAbstractButton*> m_buttons;
+    QButtonGroup* m_group;
+    ClickHandler m_click;
 };

@@ -136,7 +136,7 @@ class Watcher : public QObject
 {
 public:
     Watcher(QWidget* window, std::function<void()> place)
-        : QObject(window), window_(window), place_(std::move(place))
+        : QObject(window), m_window(window), m_place(std::move(place))
     {
         window->windowHandle()->installEventFilter(this);
     }
@@ -152,21 +152,21 @@ protected:
         default:
             return false;
         }
-        const QMargins now = platformMargins(window_);
+        const QMargins now = platformMargins(m_window);
         if (now.isNull())
             return false;
-        window_->windowHandle()->removeEventFilter(this);
+        m_window->windowHandle()->removeEventFilter(this);
         // Again even with the frame expected: some window managers put the
         // frame, not the inside, where a new window asks to be. Once Qt has
         // taken in the geometry this event brings.
-        QMetaObject::invokeMethod(window_, place_, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(m_window, m_place, Qt::QueuedConnection);
         deleteLater();
         return false;
     }
 
 private:
-    QWidget* window_;
-    std::function<void()> place_;
+    QWidget* m_window;
+    std::function<void()> m_place;
 };
 
 // What the window manager answered before the first show, asked once.

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double Inf = std::numeric_limits<double>::infinity();
 
 QByteArray Repeat(char c, int count)
 {
@@ -57,9 +57,9 @@ void NumberTextTest::leadingNumber_data()
     QTest::newRow("exponent not read") << QByteArray("1e3") << 1.0;
     QTest::newRow("hex not read") << QByteArray("0x10") << 0.0;
     QTest::newRow("300 digits") << "1" + Repeat('0', 300) << 1e300;
-    QTest::newRow("400 digits") << Repeat('9', 400) << kInf;
-    QTest::newRow("400 digits negative") << "-" + Repeat('9', 400) << -kInf;
-    QTest::newRow("400 digits with fraction") << "+" + Repeat('1', 400) + ".5x" << kInf;
+    QTest::newRow("400 digits") << Repeat('9', 400) << Inf;
+    QTest::newRow("400 digits negative") << "-" + Repeat('9', 400) << -Inf;
+    QTest::newRow("400 digits with fraction") << "+" + Repeat('1', 400) + ".5x" << Inf;
     QTest::newRow("400 fraction digits") << "0." + Repeat('0', 400) + "1" << 0.0;
     QTest::newRow("400 leading zeros") << Repeat('0', 400) + "42" << 42.0;
 }
@@ -69,7 +69,7 @@ void NumberTextTest::leadingNumber()
     QFETCH(QByteArray, text);
     QFETCH(double, expected);
 
-    const double actual = dice::LeadingNumber(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    const double actual = Dice::LeadingNumber(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
     QVERIFY2(actual == expected, qPrintable(QString::number(actual, 'g', 17)));
 }
 
@@ -99,12 +99,12 @@ void NumberTextTest::toInt16Rounded_data()
     QTest::newRow("32767.5 saturates") << 32767.5 << 32767;
     QTest::newRow("32768 saturates") << 32768.0 << 32767;
     QTest::newRow("huge saturates") << 1e300 << 32767;
-    QTest::newRow("infinity saturates") << kInf << 32767;
+    QTest::newRow("infinity saturates") << Inf << 32767;
     QTest::newRow("smallest") << -32768.0 << -32768;
     QTest::newRow("-32767.5 to even") << -32767.5 << -32768;
     QTest::newRow("-32768.5 saturates") << -32768.5 << -32768;
     QTest::newRow("-99999 saturates") << -99999.0 << -32768;
-    QTest::newRow("minus infinity saturates") << -kInf << -32768;
+    QTest::newRow("minus infinity saturates") << -Inf << -32768;
     QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << 0;
 }
 
@@ -113,7 +113,7 @@ void NumberTextTest::toInt16Rounded()
     QFETCH(double, x);
     QFETCH(int, expected);
 
-    QCOMPARE(int{dice::ToInt16Rounded(x)}, expected);
+    QCOMPARE(int{Dice::ToInt16Rounded(x)}, expected);
 }
 
 QTEST_APPLESS_MAIN(NumberTextTest)

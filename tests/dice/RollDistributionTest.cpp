@@ -7,11 +7,11 @@
 #include <cmath>
 #include <vector>
 
-using dice::RollRequest;
+using Dice::RollRequest;
 
 namespace {
 
-constexpr std::uint64_t kSeed = 20240611;
+constexpr std::uint64_t Seed = 20240611;
 
 // Wilson-Hilferty approximation of the chi-square quantile; z = 4.265 puts a
 // fair die past it with a probability of about 1e-5.
@@ -69,10 +69,10 @@ void RollDistributionTest::facesAreEquallyLikely()
     QFETCH(int, high);
     QFETCH(int, rolls);
 
-    dice::EntropySeededSource source(kSeed);
+    Dice::EntropySeededSource source(Seed);
     std::vector<long> counts(static_cast<std::size_t>(high - low + 1), 0);
     for (int roll = 0; roll < rolls; ++roll) {
-        for (std::int16_t value : dice::RollDice(request, source).IndivRolls) {
+        for (std::int16_t value : Dice::RollDice(request, source).IndivRolls) {
             if (value < low || value > high)
                 QFAIL(qPrintable(QStringLiteral("value %1 outside %2..%3").arg(value).arg(low).arg(high)));
             ++counts[static_cast<std::size_t>(value - low)];
@@ -90,7 +90,7 @@ void RollDistributionTest::facesAreEquallyLikely()
 // A float with 24 significant bits in [0, 1) is a multiple of 2^-24 below 1.
 void RollDistributionTest::sourceValuesHave24Bits()
 {
-    dice::EntropySeededSource source(kSeed);
+    Dice::EntropySeededSource source(Seed);
     for (int i = 0; i < 100000; ++i) {
         const double scaled = double(source.NextUniform()) * 16777216.0;
         QVERIFY(scaled >= 0.0 && scaled < 16777216.0);
@@ -100,9 +100,9 @@ void RollDistributionTest::sourceValuesHave24Bits()
 
 void RollDistributionTest::fixedSeedRepeats()
 {
-    dice::EntropySeededSource first(kSeed);
-    dice::EntropySeededSource second(kSeed);
-    dice::EntropySeededSource other(kSeed + 1);
+    Dice::EntropySeededSource first(Seed);
+    Dice::EntropySeededSource second(Seed);
+    Dice::EntropySeededSource other(Seed + 1);
     bool otherDiffers = false;
     for (int i = 0; i < 1000; ++i) {
         const float r = first.NextUniform();
@@ -115,8 +115,8 @@ void RollDistributionTest::fixedSeedRepeats()
 // Two runs of the program must not roll the same dice.
 void RollDistributionTest::entropySeedsDiffer()
 {
-    dice::EntropySeededSource first;
-    dice::EntropySeededSource second;
+    Dice::EntropySeededSource first;
+    Dice::EntropySeededSource second;
     std::vector<float> a;
     std::vector<float> b;
     for (int i = 0; i < 8; ++i) {

@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <cmath>
 
-using dice::RollRequest;
+using Dice::RollRequest;
 
 namespace {
 
 // The largest value the source may give.
-const float kTop = std::nextafter(1.0f, 0.0f);
+const float Top = std::nextafter(1.0f, 0.0f);
 
 QList<int> ToList(const std::vector<std::int16_t>& values)
 {
@@ -80,13 +80,13 @@ void RollEngineTest::everyFaceAndNoMore()
     QFETCH(int, high);
 
     const int faces = high - low + 1;
-    std::vector<float> script{0.0f, kTop};
+    std::vector<float> script{0.0f, Top};
     for (int k = 0; k < faces; ++k)
         script.push_back(static_cast<float>((k + 0.5) / faces));
     request.NumDice = static_cast<std::int16_t>(script.size());
 
     ScriptedSource source(script);
-    const auto result = dice::RollDice(request, source);
+    const auto result = Dice::RollDice(request, source);
     QCOMPARE(source.draws(), script.size());
     const QList<int> expected = QList<int>{low, high} + Range(low, high);
     QCOMPARE(ToList(result.IndivRolls), expected);
@@ -105,22 +105,22 @@ void RollEngineTest::roll_data()
     constexpr int d20 = 8;
     constexpr int percentile = 10;
 
-    QTest::newRow("three d6") << MakeRequest(d6, 6, 3) << QList<float>{0.0f, 0.5f, kTop} << QList<int>{1, 4, 6}
+    QTest::newRow("three d6") << MakeRequest(d6, 6, 3) << QList<float>{0.0f, 0.5f, Top} << QList<int>{1, 4, 6}
                               << QList<int>{1, 4, 6} << 11 << "11";
-    QTest::newRow("d6 +2 each, -3 total") << MakeRequest(d6, 6, 3, 0, 0, 2, -3) << QList<float>{0.0f, 0.5f, kTop}
+    QTest::newRow("d6 +2 each, -3 total") << MakeRequest(d6, 6, 3, 0, 0, 2, -3) << QList<float>{0.0f, 0.5f, Top}
                                           << QList<int>{1, 4, 6} << QList<int>{3, 6, 8} << 14 << "14";
     QTest::newRow("die modifier -100 raises each to 1")
-        << MakeRequest(d6, 6, 2, 0, 0, -100, 5) << QList<float>{0.0f, kTop} << QList<int>{1, 6} << QList<int>{1, 1}
+        << MakeRequest(d6, 6, 2, 0, 0, -100, 5) << QList<float>{0.0f, Top} << QList<int>{1, 6} << QList<int>{1, 1}
         << 7 << "7";
     QTest::newRow("die modifier +100") << MakeRequest(d6, 6, 1, 0, 0, 100) << QList<float>{0.0f} << QList<int>{1}
                                        << QList<int>{101} << 101 << "101";
     QTest::newRow("custom 0 shown, counts 1") << MakeCustomRequest(2, 0, 5) << QList<float>{0.0f, 0.0f}
                                               << QList<int>{0, 0} << QList<int>{1, 1} << 2 << "2";
-    QTest::newRow("custom top with +100") << MakeCustomRequest(1, 999, 1000, 100) << QList<float>{kTop}
+    QTest::newRow("custom top with +100") << MakeCustomRequest(1, 999, 1000, 100) << QList<float>{Top}
                                           << QList<int>{1000} << QList<int>{1100} << 1100 << "1100";
-    QTest::newRow("roll modifier -1000 gives 1") << MakeRequest(d20, 20, 3, 0, 0, 0, -1000) << QList<float>{kTop}
+    QTest::newRow("roll modifier -1000 gives 1") << MakeRequest(d20, 20, 3, 0, 0, 0, -1000) << QList<float>{Top}
                                                  << QList<int>{20, 20, 20} << QList<int>{20, 20, 20} << 1 << "1";
-    QTest::newRow("percentile total hidden") << MakeRequest(percentile, 100, 2) << QList<float>{0.0f, kTop}
+    QTest::newRow("percentile total hidden") << MakeRequest(percentile, 100, 2) << QList<float>{0.0f, Top}
                                              << QList<int>{1, 100} << QList<int>{1, 100} << 101 << "";
     QTest::newRow("percentile no dice") << MakeRequest(percentile, 100, 0) << QList<float>{} << QList<int>{}
                                         << QList<int>{} << 1 << "";
@@ -133,7 +133,7 @@ void RollEngineTest::roll_data()
     QTest::newRow("most negative dice") << MakeRequest(d6, 6, -32768, 0, 0, 0, -1000) << QList<float>{}
                                         << QList<int>{} << QList<int>{} << 1 << "1";
     QTest::newRow("1000 dice of 1000 +100, roll +1000")
-        << MakeCustomRequest(1000, 0, 1000, 100, 1000) << QList<float>{kTop} << QList<int>(1000, 1000)
+        << MakeCustomRequest(1000, 0, 1000, 100, 1000) << QList<float>{Top} << QList<int>(1000, 1000)
         << QList<int>(1000, 1100) << 1101000 << "1101000";
 }
 
@@ -147,7 +147,7 @@ void RollEngineTest::roll()
     QFETCH(QString, totalText);
 
     ScriptedSource source(std::vector<float>(script.begin(), script.end()));
-    const auto result = dice::RollDice(request, source);
+    const auto result = Dice::RollDice(request, source);
     QCOMPARE(source.draws(), ExpectedDraws(request));
     QCOMPARE(ToList(result.IndivRolls), actual);
     QCOMPARE(ToList(result.ModRolls), modified);
@@ -169,11 +169,11 @@ void RollEngineTest::listLength_data()
     QTest::newRow("no dice") << MakeRequest(4, 6, 0) << 0.5f << 0 << false << 0 << false;
     QTest::newRow("16 single digits fit") << MakeRequest(4, 6, 16) << 0.5f << 46 << false << 46 << false;
     QTest::newRow("17 single digits scroll") << MakeRequest(4, 6, 17) << 0.5f << 49 << true << 49 << true;
-    QTest::newRow("12 two-digit values fit") << MakeRequest(6, 10, 12) << kTop << 46 << false << 46 << false;
-    QTest::newRow("13 two-digit values scroll") << MakeRequest(6, 10, 13) << kTop << 50 << true << 50 << true;
+    QTest::newRow("12 two-digit values fit") << MakeRequest(6, 10, 12) << Top << 46 << false << 46 << false;
+    QTest::newRow("13 two-digit values scroll") << MakeRequest(6, 10, 13) << Top << 50 << true << 50 << true;
     QTest::newRow("12 d6 +100: each list on its own")
         << MakeRequest(4, 6, 12, 0, 0, 100) << 0.5f << 34 << false << 58 << true;
-    QTest::newRow("longest lists") << MakeCustomRequest(1000, 0, 1000, 100) << kTop << 5998 << true << 5998 << true;
+    QTest::newRow("longest lists") << MakeCustomRequest(1000, 0, 1000, 100) << Top << 5998 << true << 5998 << true;
 }
 
 void RollEngineTest::listLength()
@@ -186,7 +186,7 @@ void RollEngineTest::listLength()
     QFETCH(bool, modifiedLong);
 
     ScriptedSource source({r});
-    const auto result = dice::RollDice(request, source);
+    const auto result = Dice::RollDice(request, source);
     QCOMPARE(static_cast<int>(result.IndivRollsText.size()), actualLength);
     QCOMPARE(result.IndivRollsLong, actualLong);
     QCOMPARE(static_cast<int>(result.ModRollsText.size()), modifiedLength);
@@ -198,7 +198,7 @@ void RollEngineTest::requestsValidationNeverMakes_data()
     QTest::addColumn<RollRequest>("request");
     QTest::addColumn<QList<float>>("script");
 
-    const QList<float> extremes{0.0f, 0.5f, kTop};
+    const QList<float> extremes{0.0f, 0.5f, Top};
     QTest::newRow("no sides") << MakeRequest(4, 0, 3) << extremes;
     QTest::newRow("negative sides") << MakeRequest(4, -5, 3, 0, 0, -100, -1000) << extremes;
     QTest::newRow("largest sides") << MakeRequest(4, 32767, 3, 0, 0, 32767) << extremes;
@@ -216,7 +216,7 @@ void RollEngineTest::requestsValidationNeverMakes()
     QFETCH(QList<float>, script);
 
     ScriptedSource source(std::vector<float>(script.begin(), script.end()));
-    const auto result = dice::RollDice(request, source);
+    const auto result = Dice::RollDice(request, source);
     QCOMPARE(source.draws(), ExpectedDraws(request));
     QCOMPARE(result.IndivRolls.size(), ExpectedDraws(request));
     QCOMPARE(result.ModRolls.size(), ExpectedDraws(request));

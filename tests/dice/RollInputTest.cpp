@@ -3,10 +3,10 @@
 
 #include <QtTest>
 
-using dice::RollField;
-using dice::RollRequest;
+using Dice::RollField;
+using Dice::RollRequest;
 
-constexpr int kCustom = 999;
+constexpr int CustomMark = 999;
 
 // The main window's fields as texts; by default a valid roll of one six-sided die.
 struct Fields
@@ -20,10 +20,10 @@ struct Fields
     Fields die(QByteArray t) const { Fields f = *this; f.dieModifier = std::move(t); return f; }
     Fields count(QByteArray t) const { Fields f = *this; f.numDice = std::move(t); return f; }
 
-    dice::RollValidation validate() const
+    Dice::RollValidation validate() const
     {
         const auto view = [](const QByteArray& t) { return std::string_view(t.constData(), std::size_t(t.size())); };
-        dice::RollInput input;
+        Dice::RollInput input;
         input.Sides = static_cast<std::int16_t>(sides);
         input.CustomSelected = custom;
         input.CustomDieLowText = view(low);
@@ -31,27 +31,27 @@ struct Fields
         input.RollModifierText = view(rollModifier);
         input.DieModifierText = view(dieModifier);
         input.NumDiceText = view(numDice);
-        return dice::ValidateRollInput(input);
+        return Dice::ValidateRollInput(input);
     }
 };
 
 Q_DECLARE_METATYPE(Fields)
-Q_DECLARE_METATYPE(dice::RollField)
+Q_DECLARE_METATYPE(Dice::RollField)
 
 namespace {
 
-const QString kNoDieType = QStringLiteral("You must select a Die Type.");
-const QString kLowTooHigh = QStringLiteral("Your Lower Limit must be less than 1000");
-const QString kHighTooHigh = QStringLiteral("Your Upper Limit must be 1000 or less!");
-const QString kLowNegative = QStringLiteral("The Lower Limit for your Custom Die Type must be 0 or greater.");
-const QString kNoHigh = QStringLiteral("You must select an Upper Limit for your Custom Die Type.");
-const QString kLowAboveHigh = QStringLiteral("Your Lower Limit is higher than your Upper Limit!");
-const QString kLowEqualsHigh = QStringLiteral("Your Lower Limit is the same as your Upper Limit!");
-const QString kBadRollModifier = QStringLiteral("Roll Modifier must be between -1000 and 1000.");
-const QString kBadDieModifier = QStringLiteral("Die Modifier must be between -100 and 100.");
-const QString kTooManyDice = QStringLiteral("Sorry you only have 1000 dice in your dice bag!");
+const QString NoDieType = QStringLiteral("You must select a Die Type.");
+const QString LowTooHigh = QStringLiteral("Your Lower Limit must be less than 1000");
+const QString HighTooHigh = QStringLiteral("Your Upper Limit must be 1000 or less!");
+const QString LowNegative = QStringLiteral("The Lower Limit for your Custom Die Type must be 0 or greater.");
+const QString NoHigh = QStringLiteral("You must select an Upper Limit for your Custom Die Type.");
+const QString LowAboveHigh = QStringLiteral("Your Lower Limit is higher than your Upper Limit!");
+const QString LowEqualsHigh = QStringLiteral("Your Lower Limit is the same as your Upper Limit!");
+const QString BadRollModifier = QStringLiteral("Roll Modifier must be between -1000 and 1000.");
+const QString BadDieModifier = QStringLiteral("Die Modifier must be between -100 and 100.");
+const QString TooManyDice = QStringLiteral("Sorry you only have 1000 dice in your dice bag!");
 
-const QByteArray kHuge(400, '9');
+const QByteArray Huge(400, '9');
 
 Fields Standard(int sides)
 {
@@ -60,7 +60,7 @@ Fields Standard(int sides)
 
 Fields Custom(QByteArray low, QByteArray high)
 {
-    Fields f = Standard(kCustom);
+    Fields f = Standard(CustomMark);
     f.custom = true;
     f.low = std::move(low);
     f.high = std::move(high);
@@ -100,68 +100,68 @@ void RollInputTest::refused_data()
     const auto high = RollField::CustomDieHigh;
 
     // No die type, or a Sides that names none of the buttons.
-    QTest::newRow("no die type") << Standard(0) << kNoDieType << none << false;
+    QTest::newRow("no die type") << Standard(0) << NoDieType << none << false;
     QTest::newRow("no die type first") << Custom("1000", "").roll("2000").die("200").count("5000").withSides(0)
-                                       << kNoDieType << none << false;
-    QTest::newRow("sides of no die") << Standard(7) << kNoDieType << none << false;
-    QTest::newRow("negative sides") << Standard(-6) << kNoDieType << none << false;
-    QTest::newRow("custom sides, other button") << Standard(kCustom) << kNoDieType << none << false;
-    QTest::newRow("custom button, six sides") << Custom("1", "6").withSides(6) << kNoDieType << none << false;
+                                       << NoDieType << none << false;
+    QTest::newRow("sides of no die") << Standard(7) << NoDieType << none << false;
+    QTest::newRow("negative sides") << Standard(-6) << NoDieType << none << false;
+    QTest::newRow("custom sides, other button") << Standard(CustomMark) << NoDieType << none << false;
+    QTest::newRow("custom button, six sides") << Custom("1", "6").withSides(6) << NoDieType << none << false;
 
     // Lower limit below 1000, before rounding.
-    QTest::newRow("lower 1000") << Custom("1000", "1000") << kLowTooHigh << low << false;
-    QTest::newRow("lower 999.5") << Custom("999.5", "1000") << kLowTooHigh << low << false;
-    QTest::newRow("lower 400 digits") << Custom(kHuge, "6") << kLowTooHigh << low << false;
+    QTest::newRow("lower 1000") << Custom("1000", "1000") << LowTooHigh << low << false;
+    QTest::newRow("lower 999.5") << Custom("999.5", "1000") << LowTooHigh << low << false;
+    QTest::newRow("lower 400 digits") << Custom(Huge, "6") << LowTooHigh << low << false;
 
     // Upper limit at most 1000; an empty lower limit is already noted.
-    QTest::newRow("upper 1001") << Custom("1", "1001") << kHighTooHigh << high << false;
-    QTest::newRow("upper 1000.1") << Custom("1", "1000.1") << kHighTooHigh << high << false;
-    QTest::newRow("upper 1001, lower empty") << Custom("", "1001") << kHighTooHigh << high << true;
-    QTest::newRow("upper before lower sign") << Custom("-5", "1001") << kHighTooHigh << high << false;
+    QTest::newRow("upper 1001") << Custom("1", "1001") << HighTooHigh << high << false;
+    QTest::newRow("upper 1000.1") << Custom("1", "1000.1") << HighTooHigh << high << false;
+    QTest::newRow("upper 1001, lower empty") << Custom("", "1001") << HighTooHigh << high << true;
+    QTest::newRow("upper before lower sign") << Custom("-5", "1001") << HighTooHigh << high << false;
 
     // Lower limit not negative, after rounding.
-    QTest::newRow("lower -1") << Custom("-1", "6") << kLowNegative << low << false;
-    QTest::newRow("lower -0.6 rounds to -1") << Custom("-0.6", "6") << kLowNegative << low << false;
-    QTest::newRow("lower -99999") << Custom("-99999", "6") << kLowNegative << low << false;
-    QTest::newRow("lower -400 digits") << Custom("-" + kHuge, "6") << kLowNegative << low << false;
+    QTest::newRow("lower -1") << Custom("-1", "6") << LowNegative << low << false;
+    QTest::newRow("lower -0.6 rounds to -1") << Custom("-0.6", "6") << LowNegative << low << false;
+    QTest::newRow("lower -99999") << Custom("-99999", "6") << LowNegative << low << false;
+    QTest::newRow("lower -400 digits") << Custom("-" + Huge, "6") << LowNegative << low << false;
 
     // Upper limit given.
-    QTest::newRow("upper empty") << Custom("1", "") << kNoHigh << high << false;
-    QTest::newRow("both limits empty") << Custom("", "") << kNoHigh << high << true;
-    QTest::newRow("upper letters") << Custom("0", "abc") << kNoHigh << high << false;
-    QTest::newRow("upper 0.4 rounds to 0") << Custom("0", "0.4") << kNoHigh << high << false;
+    QTest::newRow("upper empty") << Custom("1", "") << NoHigh << high << false;
+    QTest::newRow("both limits empty") << Custom("", "") << NoHigh << high << true;
+    QTest::newRow("upper letters") << Custom("0", "abc") << NoHigh << high << false;
+    QTest::newRow("upper 0.4 rounds to 0") << Custom("0", "0.4") << NoHigh << high << false;
 
     // Limits in order, compared after rounding.
-    QTest::newRow("lower above upper") << Custom("6", "5") << kLowAboveHigh << low << false;
-    QTest::newRow("negative upper") << Custom("0", "-5") << kLowAboveHigh << low << false;
-    QTest::newRow("upper -99999") << Custom("5", "-99999") << kLowAboveHigh << low << false;
-    QTest::newRow("lower equals upper") << Custom("5", "5") << kLowEqualsHigh << low << false;
-    QTest::newRow("equal once rounded") << Custom("4.6", "5.4") << kLowEqualsHigh << low << false;
+    QTest::newRow("lower above upper") << Custom("6", "5") << LowAboveHigh << low << false;
+    QTest::newRow("negative upper") << Custom("0", "-5") << LowAboveHigh << low << false;
+    QTest::newRow("upper -99999") << Custom("5", "-99999") << LowAboveHigh << low << false;
+    QTest::newRow("lower equals upper") << Custom("5", "5") << LowEqualsHigh << low << false;
+    QTest::newRow("equal once rounded") << Custom("4.6", "5.4") << LowEqualsHigh << low << false;
 
     // Modifiers, unrounded; their title is the custom one whatever the die.
     const auto rollField = RollField::RollModifier;
     const auto dieField = RollField::DieModifier;
-    QTest::newRow("roll modifier -1001") << Standard(6).roll("-1001") << kBadRollModifier << rollField << false;
-    QTest::newRow("roll modifier 1001") << Standard(6).roll("1001") << kBadRollModifier << rollField << false;
-    QTest::newRow("roll modifier 1000.1") << Standard(20).roll("+1000.1") << kBadRollModifier << rollField << false;
-    QTest::newRow("roll modifier -1000.4") << Standard(2).roll("-1000.4") << kBadRollModifier << rollField << false;
-    QTest::newRow("roll modifier 400 digits") << Standard(6).roll(kHuge) << kBadRollModifier << rollField << false;
-    QTest::newRow("die modifier -101") << Standard(6).die("-101") << kBadDieModifier << dieField << false;
-    QTest::newRow("die modifier 101") << Standard(6).die("101") << kBadDieModifier << dieField << false;
-    QTest::newRow("die modifier 100.5") << Standard(100).die("100.5") << kBadDieModifier << dieField << false;
+    QTest::newRow("roll modifier -1001") << Standard(6).roll("-1001") << BadRollModifier << rollField << false;
+    QTest::newRow("roll modifier 1001") << Standard(6).roll("1001") << BadRollModifier << rollField << false;
+    QTest::newRow("roll modifier 1000.1") << Standard(20).roll("+1000.1") << BadRollModifier << rollField << false;
+    QTest::newRow("roll modifier -1000.4") << Standard(2).roll("-1000.4") << BadRollModifier << rollField << false;
+    QTest::newRow("roll modifier 400 digits") << Standard(6).roll(Huge) << BadRollModifier << rollField << false;
+    QTest::newRow("die modifier -101") << Standard(6).die("-101") << BadDieModifier << dieField << false;
+    QTest::newRow("die modifier 101") << Standard(6).die("101") << BadDieModifier << dieField << false;
+    QTest::newRow("die modifier 100.5") << Standard(100).die("100.5") << BadDieModifier << dieField << false;
 
     // At most 1000 dice, unrounded; the focus stays.
-    QTest::newRow("1001 dice") << Standard(6).count("1001") << kTooManyDice << none << false;
-    QTest::newRow("1000.4 dice") << Standard(6).count("1000.4") << kTooManyDice << none << false;
-    QTest::newRow("400-digit dice") << Standard(6).count(kHuge) << kTooManyDice << none << false;
+    QTest::newRow("1001 dice") << Standard(6).count("1001") << TooManyDice << none << false;
+    QTest::newRow("1000.4 dice") << Standard(6).count("1000.4") << TooManyDice << none << false;
+    QTest::newRow("400-digit dice") << Standard(6).count(Huge) << TooManyDice << none << false;
 
     // Several faults: only the first in check order is reported.
     const Fields allBad = Standard(6).roll("2000").die("200").count("2000");
-    QTest::newRow("roll modifier first") << allBad << kBadRollModifier << rollField << false;
-    QTest::newRow("die modifier before dice") << allBad.roll("0") << kBadDieModifier << dieField << false;
-    QTest::newRow("lower before upper") << Custom("1000", "1001") << kLowTooHigh << low << false;
-    QTest::newRow("limits before modifiers") << Custom("5", "5").roll("2000") << kLowEqualsHigh << low << false;
-    QTest::newRow("empty lower noted on later fault") << Custom("", "6").roll("2000") << kBadRollModifier
+    QTest::newRow("roll modifier first") << allBad << BadRollModifier << rollField << false;
+    QTest::newRow("die modifier before dice") << allBad.roll("0") << BadDieModifier << dieField << false;
+    QTest::newRow("lower before upper") << Custom("1000", "1001") << LowTooHigh << low << false;
+    QTest::newRow("limits before modifiers") << Custom("5", "5").roll("2000") << LowEqualsHigh << low << false;
+    QTest::newRow("empty lower noted on later fault") << Custom("", "6").roll("2000") << BadRollModifier
                                                       << rollField << true;
 }
 
@@ -175,7 +175,7 @@ void RollInputTest::refused()
     const auto validation = fields.validate();
     QVERIFY(!validation.ok());
     QCOMPARE(QString::fromStdString(validation.error().Message), message);
-    QCOMPARE(validation.error().Title, message == kNoDieType ? "Die Roll Error" : "Custom Die Roll Error");
+    QCOMPARE(validation.error().Title, message == NoDieType ? "Die Roll Error" : "Custom Die Roll Error");
     QCOMPARE(validation.error().Focus, focus);
     QCOMPARE(validation.LowerLimitWasEmpty, lowerWasEmpty);
 }
@@ -222,7 +222,7 @@ void RollInputTest::accepted_data()
     QTest::newRow("empty dice") << Standard(6).count("") << D6(0) << false;
     QTest::newRow("negative dice") << Standard(6).count("-5") << D6(-5) << false;
     QTest::newRow("-99999 dice saturate") << Standard(6).count("-99999") << D6(-32768) << false;
-    QTest::newRow("-400-digit dice saturate") << Standard(6).count("-" + kHuge) << D6(-32768) << false;
+    QTest::newRow("-400-digit dice saturate") << Standard(6).count("-" + Huge) << D6(-32768) << false;
 }
 
 void RollInputTest::accepted()
@@ -242,7 +242,7 @@ void RollInputTest::dieTypeFollowsSides_data()
     QTest::addColumn<int>("dieType");
     QTest::addColumn<int>("sides");
 
-    const int sides[] = {2, 3, 4, 5, 6, 8, 10, 12, 20, 30, 100, kCustom};
+    const int sides[] = {2, 3, 4, 5, 6, 8, 10, 12, 20, 30, 100, CustomMark};
     for (int dieType = 0; dieType < 12; ++dieType)
         QTest::addRow("type %d", dieType) << dieType << sides[dieType];
 }
@@ -252,7 +252,7 @@ void RollInputTest::dieTypeFollowsSides()
     QFETCH(int, dieType);
     QFETCH(int, sides);
 
-    QCOMPARE(int{dice::SidesOfDieType(dieType)}, sides);
+    QCOMPARE(int{Dice::SidesOfDieType(dieType)}, sides);
     const auto validation = (dieType == 11 ? Custom("1", "2") : Standard(sides)).validate();
     QVERIFY(validation.ok());
     QCOMPARE(validation.request().DieType, dieType);
@@ -261,8 +261,8 @@ void RollInputTest::dieTypeFollowsSides()
 
 void RollInputTest::noSidesOutsideTheButtons()
 {
-    QCOMPARE(int{dice::SidesOfDieType(-1)}, 0);
-    QCOMPARE(int{dice::SidesOfDieType(12)}, 0);
+    QCOMPARE(int{Dice::SidesOfDieType(-1)}, 0);
+    QCOMPARE(int{Dice::SidesOfDieType(12)}, 0);
 }
 
 QTEST_APPLESS_MAIN(RollInputTest)

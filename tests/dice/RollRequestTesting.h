@@ -6,9 +6,9 @@
 #include <QString>
 #include <QTest>
 
-Q_DECLARE_METATYPE(dice::RollRequest)
+Q_DECLARE_METATYPE(Dice::RollRequest)
 
-namespace dice {
+namespace Dice {
 
 // Lets QCOMPARE print a request that differs.
 inline char* toString(const RollRequest& r)
@@ -23,12 +23,12 @@ inline char* toString(const RollRequest& r)
                                .arg(r.RollModifier));
 }
 
-} // namespace dice
+} // namespace Dice
 
-inline dice::RollRequest MakeRequest(int dieType, int sides, int numDice, int low = 0, int high = 0,
+inline Dice::RollRequest MakeRequest(int dieType, int sides, int numDice, int low = 0, int high = 0,
                                      int dieModifier = 0, int rollModifier = 0)
 {
-    dice::RollRequest r;
+    Dice::RollRequest r;
     r.DieType = dieType;
     r.Sides = static_cast<std::int16_t>(sides);
     r.NumDice = static_cast<std::int16_t>(numDice);
@@ -39,7 +39,7 @@ inline dice::RollRequest MakeRequest(int dieType, int sides, int numDice, int lo
     return r;
 }
 
-inline dice::RollRequest MakeCustomRequest(int numDice, int low, int high, int dieModifier = 0, int rollModifier = 0)
+inline Dice::RollRequest MakeCustomRequest(int numDice, int low, int high, int dieModifier = 0, int rollModifier = 0)
 {
     return MakeRequest(11, 999, numDice, low, high, dieModifier, rollModifier);
 }

@@ -21,20 +21,20 @@ constexpr int Slack = 3;
 class Positions : public QObject
 {
 public:
-    explicit Positions(QWidget* window) : window_(window) { window->windowHandle()->installEventFilter(this); }
+    explicit Positions(QWidget* window) : m_window(window) { window->windowHandle()->installEventFilter(this); }
     QList<QPoint> seen;
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Expose && window_->isVisible() &&
-            !window_->windowHandle()->frameMargins().isNull())
-            seen << window_->frameGeometry().topLeft();
+        if (event->type() == QEvent::Expose && m_window->isVisible() &&
+            !m_window->windowHandle()->frameMargins().isNull())
+            seen << m_window->frameGeometry().topLeft();
         return false;
     }
 
 private:
-    QWidget* window_;
+    QWidget* m_window;
 };
 
 } // namespace

@@ -19,11 +19,11 @@ class AboutTextsTest : public QObject
 {
     Q_OBJECT
 
-    AppSettings saved_;
+    AppSettings m_saved;
 
 private slots:
-    void initTestCase() { saved_ = AppSettings::get(); }
-    void cleanup() { AppSettings::get() = saved_; }
+    void initTestCase() { m_saved = AppSettings::get(); }
+    void cleanup() { AppSettings::get() = m_saved; }
 
     void title_data()
     {
@@ -52,7 +52,7 @@ private slots:
         app.versionMinor = minor;
         app.versionRevision = revision;
 
-        frmAbout about;
+        frmAbout about(nullptr);
         about.Form_Load();
         QCOMPARE(about.TitleText(),
                  lines({firstLine, QString(), QStringLiteral("Copyright (c) 2026 Rollwright developers")}));
@@ -60,7 +60,7 @@ private slots:
 
     void credits()
     {
-        frmAbout about;
+        frmAbout about(nullptr);
         about.Form_Load();
         QCOMPARE(about.CreditsText(), lines({
                                           QStringLiteral("E-Mail:        rollwright@example.org"),
@@ -75,7 +75,7 @@ private slots:
 
     void disclaimerAndDiceCredit()
     {
-        frmAbout about;
+        frmAbout about(nullptr);
         about.Form_Load();
         QCOMPARE(about.DisclaimerText(),
                  lines({QStringLiteral("Rollwright is free software under the MIT License."),
@@ -102,7 +102,7 @@ private slots:
         QFETCH(QString, label);
         QFETCH(int, lineCount);
         QFETCH(int, linesOnScreen);
-        frmAbout about;
+        frmAbout about(nullptr);
         about.Form_Load();
         const auto* shown = about.findChild<QLabel*>(label);
         QVERIFY(shown);

@@ -34,16 +34,16 @@ class AboutWindowTest : public QObject
 {
     Q_OBJECT
 
-    MainWindow main_;
-    AppSettings saved_;
+    MainWindow m_main;
+    AppSettings m_saved;
 
 private slots:
-    void initTestCase() { saved_ = AppSettings::get(); }
-    void init() { QVERIFY(main_.start()); }
+    void initTestCase() { m_saved = AppSettings::get(); }
+    void init() { QVERIFY(m_main.start()); }
     void cleanup()
     {
-        main_.stop();
-        AppSettings::get() = saved_;
+        m_main.stop();
+        AppSettings::get() = m_saved;
     }
 
     void frame()
@@ -80,7 +80,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, role);
         QFETCH(QColor, colour);
-        frmAbout about;
+        frmAbout about(nullptr);
         about.Form_Load();
         about.show();
         const auto* widget = about.findChild<QWidget*>(name);
@@ -198,8 +198,8 @@ private slots:
     void placement()
     {
         QFETCH(QPoint, mainAt);
-        main_.window->move(mainAt);
-        QCOMPARE(main_.window->pos(), mainAt);
+        m_main.window->move(mainAt);
+        QCOMPARE(m_main.window->pos(), mainAt);
         QVERIFY(whileModal(openAbout, [] {
             QCOMPARE(Forms::about->pos(), expectedPlace(Forms::about));
             // Centred: equal margins to both sides of the main window's frame.
@@ -213,7 +213,7 @@ private slots:
     // Every opening loads a new window: placed again, texts composed again.
     void reopening()
     {
-        main_.window->move(100, 100);
+        m_main.window->move(100, 100);
         QPoint firstPlace;
         QVERIFY(whileModal(openAbout, [&] {
             firstPlace = Forms::about->pos();
@@ -222,7 +222,7 @@ private slots:
         }));
         QVERIFY(!Forms::about);
 
-        main_.window->move(260, 40);
+        m_main.window->move(260, 40);
         AppSettings::get().versionRevision = 9;
         QVERIFY(whileModal(openAbout, [&] {
             QCOMPARE(Forms::about->pos(), firstPlace + QPoint(160, -60));

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "Forms.h"
 #include "Program.h"
 #include "Startup.h"
 #include "frmAbout.h"
 #include "frmDice.h"
 #include "frmReadMe.h"
+
+#include <QPushButton>
 
 #include <QApplication>
 #include <QPointer>
@@ -18,21 +19,21 @@
 
 namespace InfoTesting {
 
-// Opens the About window as the main window's About command does.
-inline void openAbout()
+// Presses a button with the mouse, as the user does.
+inline void clickButton(QWidget* window, const char* button)
 {
-    if (!Forms::about)
-        Forms::about = new frmAbout;
-    Program::showModal(Forms::about, Forms::dice, [] { Forms::about->Form_Load(); });
+    auto* target = window->findChild<QPushButton*>(QString::fromLatin1(button));
+    QVERIFY(target);
+    QTest::mouseClick(target, Qt::LeftButton);
 }
 
-// Opens the read-me viewer over `owner` as the About window's button does.
-inline void openReadMe(QWidget* owner)
-{
-    if (!Forms::readMe)
-        Forms::readMe = new frmReadMe;
-    Program::showModal(Forms::readMe, owner, [] { Forms::readMe->Form_Load(); });
-}
+// The main window's About button: the About window opens modally and the
+// call returns once it has closed.
+inline void openAbout() { clickButton(Forms::dice, "cmdAbout"); }
+
+// The About window's "Rollwright Info" button opens the read-me viewer over
+// it, modally.
+inline void openReadMeFromAbout() { clickButton(Forms::about, "cmdReadme"); }
 
 inline bool activate(QWidget* window)
 {
@@ -66,6 +67,15 @@ inline QString focusName()
     return focus ? focus->objectName() : QString();
 }
 
+// Runs `whileOpen` while the read-me viewer is open, as the user opens it:
+// the About button, then the About window's "Rollwright Info" button.
+inline bool whileReadMeOpen(const std::function<void()>& whileOpen)
+{
+    bool ran = false;
+    const bool aboutRan = whileModal(openAbout, [&] { ran = whileModal(openReadMeFromAbout, whileOpen); });
+    return aboutRan && ran;
+}
+
 // Types into whatever has the focus, as the keyboard does.
 inline void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
@@ -79,7 +89,7 @@ inline void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 class MainWindow
 {
 public:
-    dice::EntropySeededSource source{1};
+    Dice::EntropySeededSource source{1};
     frmDice* window = nullptr;
 
     bool start()

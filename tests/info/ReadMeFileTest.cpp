@@ -41,10 +41,10 @@ class ReadMeFileTest : public QObject
 {
     Q_OBJECT
 
-    MainWindow main_;
-    QTemporaryDir dir_;
+    MainWindow m_main;
+    QTemporaryDir m_dir;
 
-    QString path() const { return dir_.filePath(frmReadMe::FileName); }
+    QString path() const { return m_dir.filePath(frmReadMe::FileName); }
 
     bool write(const QByteArray& bytes) const
     {
@@ -56,7 +56,7 @@ class ReadMeFileTest : public QObject
     QString shown() const
     {
         QString text;
-        const bool ran = whileModal([this] { openReadMe(main_.window); }, [&] {
+        const bool ran = whileReadMeOpen([&] {
             text = Forms::readMe->findChild<QPlainTextEdit*>(QStringLiteral("txtReadMe"))->toPlainText();
         });
         return ran ? text : QStringLiteral("(viewer did not open)");
@@ -65,13 +65,13 @@ class ReadMeFileTest : public QObject
 private slots:
     void init()
     {
-        QVERIFY(dir_.isValid());
-        frmReadMe::setDirectoryForTests(dir_.path());
-        QVERIFY(main_.start());
+        QVERIFY(m_dir.isValid());
+        frmReadMe::setDirectoryForTests(m_dir.path());
+        QVERIFY(m_main.start());
     }
     void cleanup()
     {
-        main_.stop();
+        m_main.stop();
         frmReadMe::setDirectoryForTests(QString());
         QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
         QDir(path()).removeRecursively();
@@ -122,11 +122,11 @@ private slots:
     {
         QFETCH(QString, kind);
         if (kind == QLatin1String("directory")) {
-            QVERIFY(QDir(dir_.path()).mkdir(frmReadMe::FileName));
+            QVERIFY(QDir(m_dir.path()).mkdir(frmReadMe::FileName));
         } else if (kind == QLatin1String("pipe")) {
             QCOMPARE(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
         } else if (kind == QLatin1String("dangling link")) {
-            QVERIFY(QFile::link(dir_.filePath(QStringLiteral("nowhere")), path()));
+            QVERIFY(QFile::link(m_dir.filePath(QStringLiteral("nowhere")), path()));
         } else {
             if (::geteuid() == 0)
                 QSKIP("running as root, which reads a file whatever its permissions say");
@@ -177,12 +177,12 @@ private slots:
     void shippedReadMe()
     {
         frmReadMe::setDirectoryForTests(QString());
-        QFile source(QStringLiteral(ROLLWRIGHT_README_SOURCE));
+        QFile source(QStringLiteral(ROLLWRIGHT_README_FILE));
         QVERIFY(source.open(QIODevice::ReadOnly));
         const QByteArray bytes = source.readAll();
 
         const QString before = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir_.path()));
+        QVERIFY(QDir::setCurrent(m_dir.path()));
         const QString text = shown();
         QDir::setCurrent(before);
         QCOMPARE(text, asShown(bytes));
@@ -192,7 +192,7 @@ private slots:
     // Plain ASCII with CR LF line ends, well inside what the box takes.
     void shippedReadMeFormat()
     {
-        QFile source(QStringLiteral(ROLLWRIGHT_README_SOURCE));
+        QFile source(QStringLiteral(ROLLWRIGHT_README_FILE));
         QVERIFY(source.open(QIODevice::ReadOnly));
         const QByteArray bytes = source.readAll();
         QVERIFY(bytes.size() < frmReadMe::Capacity);

@@ -27,31 +27,31 @@ class ReadMeWindowTest : public QObject
 {
     Q_OBJECT
 
-    MainWindow main_;
-    QTemporaryDir dir_;
+    MainWindow m_main;
+    QTemporaryDir m_dir;
 
     bool write(const QByteArray& bytes) const
     {
-        QFile file(dir_.filePath(frmReadMe::FileName));
+        QFile file(m_dir.filePath(frmReadMe::FileName));
         return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     }
 
     bool whileViewerOpen(const std::function<void()>& check) const
     {
-        return whileModal([this] { openReadMe(main_.window); }, check);
+        return whileReadMeOpen(check);
     }
 
 private slots:
     void init()
     {
-        QVERIFY(dir_.isValid());
-        frmReadMe::setDirectoryForTests(dir_.path());
+        QVERIFY(m_dir.isValid());
+        frmReadMe::setDirectoryForTests(m_dir.path());
         QVERIFY(write("Rollwright rolls dice.\r\nLine two.\r\n"));
-        QVERIFY(main_.start());
+        QVERIFY(m_main.start());
     }
     void cleanup()
     {
-        main_.stop();
+        m_main.stop();
         frmReadMe::setDirectoryForTests(QString());
     }
 
@@ -198,7 +198,7 @@ private slots:
                 FormTesting::drop(box(), QPoint(2, 2), QStringLiteral("pasted "));
             QCOMPARE(box()->toPlainText(), QStringLiteral("pasted ") + Sample);
         }));
-        QFile file(dir_.filePath(frmReadMe::FileName));
+        QFile file(m_dir.filePath(frmReadMe::FileName));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("Rollwright rolls dice.\r\nLine two.\r\n"));
         QVERIFY(whileViewerOpen([] { QCOMPARE(box()->toPlainText(), Sample); }));
@@ -305,10 +305,10 @@ private slots:
     // has been dragged elsewhere.
     void placedOverTheMainWindow()
     {
-        main_.window->move(150, 120);
+        m_main.window->move(150, 120);
         QVERIFY(whileModal(openAbout, [] {
             Forms::about->move(Forms::about->pos() + QPoint(170, 90));
-            QVERIFY(whileModal([] { openReadMe(Forms::about); }, [] {
+            QVERIFY(whileModal(openReadMeFromAbout, [] {
                 QCOMPARE(Forms::readMe->parentWidget(), static_cast<QWidget*>(Forms::about));
                 const QRect main = Forms::dice->frameGeometry();
                 const QRect viewer = Forms::readMe->frameGeometry();

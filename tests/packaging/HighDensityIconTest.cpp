@@ -35,7 +35,7 @@ private slots:
 
     void mainWindowIconIsDrawnAt64Pixels()
     {
-        dice::EntropySeededSource source(1);
+        Dice::EntropySeededSource source(1);
         frmDice window(source);
         const QPixmap icon = window.windowIcon().pixmap(QSize(32, 32));
         QCOMPARE(icon.size(), QSize(64, 64));
@@ -44,7 +44,7 @@ private slots:
 
     void aboutWindowIconIsDrawnAt64Pixels()
     {
-        frmAbout about;
+        frmAbout about(nullptr);
         const QPixmap icon = about.windowIcon().pixmap(QSize(32, 32));
         QCOMPARE(icon.size(), QSize(64, 64));
         QCOMPARE(comparable(icon.toImage()), artwork(64));
@@ -53,7 +53,7 @@ private slots:
     // Window managers choose from these for title bars and task switchers.
     void mainWindowOffersEveryRenderedSize()
     {
-        dice::EntropySeededSource source(1);
+        Dice::EntropySeededSource source(1);
         frmDice window(source);
         const QList<QSize> sizes = window.windowIcon().availableSizes();
         for (int size : {16, 22, 24, 32, 48, 64, 128})

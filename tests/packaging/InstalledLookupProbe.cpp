@@ -30,7 +30,7 @@ int main(int argc, char* argv[])
         out << "help\t" << request.program << '\t' << request.arguments.value(request.arguments.size() - 1)
             << '\n';
     });
-    dice::EntropySeededSource source;
+    Dice::EntropySeededSource source;
     frmDice window(source);
     window.Form_Load();
     window.show();
@@ -41,7 +41,7 @@ int main(int argc, char* argv[])
         action->trigger();
     }
 
-    frmReadMe readMe;
+    frmReadMe readMe(&window);
     readMe.Form_Load();
     const auto* text = readMe.findChild<QPlainTextEdit*>(QStringLiteral("txtReadMe"));
     if (!text)

@@ -2,9 +2,9 @@
 # Builds the Debian package with CPack into WORK_DIR, checks its control
 # fields and contents, its changelog and manual pages, and has lintian check
 # it: any error or warning fails the test.
-#   check-debian-package.sh CPACK CPACK_CONFIG WORK_DIR PROJECT_VERSION CHANGELOG
+#   check-debian-package.sh CPACK CPACK_CONFIG WORK_DIR PROJECT_VERSION CHANGELOG APP_ID MAINTAINER
 set -eu
-cpack=$1 config=$2 work=$3 version=$4 changelog=$5
+cpack=$1 config=$2 work=$3 version=$4 changelog=$5 id=$6 maintainer=$7
 here=$(cd "$(dirname "$0")" && pwd)
 for tool in dpkg-deb dpkg-shlibdeps file lintian man groff; do
     if ! command -v $tool >/dev/null 2>&1; then
@@ -35,7 +35,7 @@ control() { dpkg-deb --field "$deb" "$1"; }
 [ "$(control Package)" = rollwright ] || fail "the package is not named rollwright"
 [ "$(control Version)" = "$version" ] || fail "the package version is not $version"
 [ "$(control Section)" = games ] || fail "the section is not games"
-[ "$(control Maintainer)" = "Rollwright developers <rollwright@example.org>" ] || fail "wrong maintainer"
+[ "$(control Maintainer)" = "$maintainer" ] || fail "wrong maintainer"
 [ "$(control Architecture)" = "$(dpkg --print-architecture)" ] || fail "wrong architecture"
 # Computed from the programs by dpkg-shlibdeps, with versions.
 depends=$(control Depends)
@@ -50,10 +50,10 @@ for path in "./usr/lib/rollwright/rollwright" "./usr/lib/rollwright/rollwright-h
     "./usr/games/rollwright -> ../lib/rollwright/rollwright" \
     "./usr/share/man/man6/rollwright.6.gz" "./usr/share/man/man6/rollwright-help.6.gz" \
     "./usr/share/doc/rollwright/changelog.gz" \
-    "./usr/share/applications/org.example.Rollwright.desktop" \
-    "./usr/share/metainfo/org.example.Rollwright.metainfo.xml" \
-    "./usr/share/icons/hicolor/256x256/apps/org.example.Rollwright.png" \
-    "./usr/share/icons/hicolor/scalable/apps/org.example.Rollwright.svg" \
+    "./usr/share/applications/$id.desktop" \
+    "./usr/share/metainfo/$id.metainfo.xml" \
+    "./usr/share/icons/hicolor/256x256/apps/$id.png" \
+    "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
     "./usr/share/doc/rollwright/copyright"; do
     printf '%s\n' "$contents" | grep -Fq " $path" || fail "the package lacks $path"
 done

@@ -3,9 +3,10 @@
 # files the program reads beside it, the launcher on the PATH, the menu entry
 # with its icons and metadata, and the licence and changelog. PROGRAMDIR and
 # LAUNCHERDIR are relative to PREFIX.
-#   check-install-layout.sh PREFIX SOURCE_DIR PROGRAMDIR LAUNCHERDIR
+#   check-install-layout.sh PREFIX BUILT_PROGRAM_DIR CHANGELOG APP_ID PROGRAMDIR LAUNCHERDIR
 set -eu
-prefix=$1 source=$2
+prefix=$1 built=$2 treeChangelog=$3 id=$4
+shift 2
 programdir=$prefix/$3
 launcherdir=$prefix/$4
 share=$prefix/share
@@ -23,8 +24,9 @@ $found"
 for program in rollwright rollwright-help; do
     [ -f "$programdir/$program" ] && [ -x "$programdir/$program" ] || fail "$program is not an executable file"
 done
-cmp "$source/resources/Read Me First.txt" "$programdir/Read Me First.txt" || fail "the read-me differs from its source"
-cmp "$source/resources/help/Rollwright.hlp" "$programdir/Rollwright.hlp" || fail "the help file differs from its source"
+# As the build puts them beside its own programs.
+cmp "$built/Read Me First.txt" "$programdir/Read Me First.txt" || fail "the read-me differs from the built one"
+cmp "$built/Rollwright.hlp" "$programdir/Rollwright.hlp" || fail "the help file differs from the built one"
 
 # A relative link, so that the prefix can move and DESTDIR works.
 launcher=$launcherdir/rollwright
@@ -36,7 +38,7 @@ else
     fail "$launcher is not a symlink"
 fi
 
-entry=$share/applications/org.example.Rollwright.desktop
+entry=$share/applications/$id.desktop
 [ -f "$entry" ] || fail "no desktop entry $entry"
 if [ -f "$entry" ]; then
     exec_program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
@@ -57,14 +59,14 @@ if [ -f "$entry" ]; then
     done
     [ -f "$share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon $icon.svg"
 fi
-[ -f "$share/metainfo/org.example.Rollwright.metainfo.xml" ] || fail "no AppStream metainfo"
+[ -f "$share/metainfo/$id.metainfo.xml" ] || fail "no AppStream metainfo"
 [ -f "$share/doc/rollwright/copyright" ] || fail "no licence in $share/doc/rollwright"
 # Compressed with gzip -9n, and the tree's changelog when uncompressed.
 changelog=$share/doc/rollwright/changelog.gz
 if [ -f "$changelog" ]; then
     set -- $(od -An -tu1 -N9 "$changelog")
     [ "$1 $2 $4 $5 $6 $7 $8 $9" = "31 139 0 0 0 0 0 2" ] || fail "$changelog is not compressed with gzip -9n"
-    gzip -dc "$changelog" | cmp - "$source/packaging/changelog" || fail "$changelog is not the tree's changelog"
+    gzip -dc "$changelog" | cmp - "$treeChangelog" || fail "$changelog is not the tree's changelog"
 else
     fail "no changelog $changelog"
 fi

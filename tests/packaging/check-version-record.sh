@@ -1,10 +1,12 @@
 #!/bin/sh
 # Compiles the generated Windows resource script with the MinGW resource
 # compiler, reads the compiled version record back and compares it with what
-# the Windows program file must carry.
-#   check-version-record.sh RC_FILE PROJECT_VERSION WORK_DIR
+# the Windows program file must carry: the version in numbers and in text,
+# and the strings listed in STRINGS_FILE ("Key", "Value" a line, the
+# version's text as $text).
+#   check-version-record.sh RC_FILE PROJECT_VERSION STRINGS_FILE WORK_DIR
 set -eu
-rc=$1 version=$2 work=$3
+rc=$1 version=$2 strings=$3 work=$4
 windres=x86_64-w64-mingw32-windres
 if ! command -v "$windres" >/dev/null 2>&1; then
     echo "SKIPPED: $windres is not installed (Debian package binutils-mingw-w64-x86-64)"
@@ -50,17 +52,7 @@ grep -q '^/\* Type: group icon' "$work/decompiled.rc" || fail "the program file 
 
 # Exactly these strings, no more.
 sed -n 's/^      VALUE \("[^"]*", ".*"\)$/\1/p' "$work/decompiled.rc" | LC_ALL=C sort >"$work/strings.txt"
-LC_ALL=C sort >"$work/expected.txt" <<EOS
-"Comments", "Revision to version 1.25, completed 11 April 1999."
-"CompanyName", "Rollwright developers"
-"FileDescription", "Random dice roll generator."
-"FileVersion", "$text"
-"InternalName", "Rollwright"
-"LegalCopyright", "Copyright (c) 2026 Rollwright developers"
-"OriginalFilename", "Rollwright.exe"
-"ProductName", "Rollwright"
-"ProductVersion", "$text"
-EOS
+sed "s/\$text/$text/" "$strings" | LC_ALL=C sort >"$work/expected.txt"
 diff -u "$work/expected.txt" "$work/strings.txt" || fail "the version strings differ (- expected, + compiled)"
 [ $status -eq 0 ] && echo "the compiled version record reads $numbers, \"$text\" and $(wc -l <"$work/strings.txt") strings"
 exit $status

@@ -1,7 +1,6 @@
 // The commands: menu items against their buttons, the About window opened
 // modally and afresh, Exit, and help requests handed to the help viewer.
 #include "AppSettings.h"
-#include "Forms.h"
 #include "HelpViewer.h"
 #include "MainWindowFixture.h"
 #include "frmAbout.h"

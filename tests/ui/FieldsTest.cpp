@@ -31,7 +31,7 @@ class FieldsTest : public QObject
 
     void showSomeResults() const
     {
-        dice::RollResult result;
+        Dice::RollResult result;
         result.IndivRollsText = result.ModRollsText = result.TotalResultText = "1";
         f.window->ShowRollResult(result);
     }

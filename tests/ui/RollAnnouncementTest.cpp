@@ -94,7 +94,7 @@ private slots:
         QFETCH(bool, modifiedShown);
         QFETCH(QString, expected);
         ScriptedSource source({draws.begin(), draws.end()});
-        const dice::RollResult result = dice::RollDice(
+        const Dice::RollResult result = Dice::RollDice(
             MakeRequest(dieType, sides, numDice, 0, high, dieModifier, rollModifier), source);
         QCOMPARE(RollAnnouncement(result, modifiedShown), expected);
     }

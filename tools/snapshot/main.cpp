@@ -46,7 +46,7 @@ int main(int argc, char* argv[])
     if (!QDir().mkpath(dir.path()))
         return 1;
 
-    dice::EntropySeededSource source(7);
+    Dice::EntropySeededSource source(7);
     frmDice window(source);
     window.Form_Load();
     window.show();
@@ -69,7 +69,7 @@ int main(int argc, char* argv[])
     child<QRadioButton>(&window, "optDieType_10")->click();
     ok = save(&window, dir, QStringLiteral("main-percentile")) && ok;
 
-    auto* about = new frmAbout;
+    auto* about = new frmAbout(&window);
     about->setParent(&window, about->windowFlags());
     about->Form_Load();
     about->show();
@@ -77,7 +77,7 @@ int main(int argc, char* argv[])
 
     // The read-me beside the programs, then a directory without one.
     frmReadMe::setDirectoryForTests(QStringLiteral(ROLLWRIGHT_PROGRAM_DIR));
-    auto* readMe = new frmReadMe;
+    auto* readMe = new frmReadMe(&window);
     readMe->setParent(about, readMe->windowFlags());
     readMe->Form_Load();
     readMe->show();
@@ -85,7 +85,7 @@ int main(int argc, char* argv[])
     delete readMe;
 
     frmReadMe::setDirectoryForTests(dir.path());
-    readMe = new frmReadMe;
+    readMe = new frmReadMe(&window);
     readMe->setParent(about, readMe->windowFlags());
     readMe->Form_Load();
     readMe->show();

@@ -1,10 +1,12 @@
 #include "frmAbout.h"
 
+#include "ui_frmAbout.h"
+
 #include "AppSettings.h"
 #include "CenterOverMainWindow.h"
 #include "Fonts.h"
 #include "FormEvents.h"
-#include "Forms.h"
+#include "Identity.h"
 #include "Program.h"
 #include "Twips.h"
 #include "frmReadMe.h"
@@ -19,14 +21,17 @@ namespace {
 constexpr int ClientWidthTwips = 6405;
 constexpr int ClientHeightTwips = 4320;
 
-const QString RightsNotice = QStringLiteral("Copyright (c) 2026 Rollwright developers");
-const QString MakerEmail = QStringLiteral("rollwright@example.org");
-const QString MakerWebpage = QStringLiteral("https://example.org/rollwright");
-const QString FirstProgrammer = QStringLiteral("Rollwright developers");
-const QString SecondProgrammer = QStringLiteral("Rollwright contributors");
-const QString DisclaimerLine1 = QStringLiteral("Rollwright is free software under the MIT License.");
+// The maker's lines come from the program's identity; the credits are the
+// window's own.
+const QString RightsNotice = QString::fromUtf8(Identity::Copyright);
+const QString MakerEmail = QString::fromUtf8(Identity::Email);
+const QString MakerWebpage = QString::fromUtf8(Identity::Homepage);
+const QString FirstProgrammer = QString::fromUtf8(Identity::Vendor);
+const QString SecondProgrammer = QStringLiteral("%1 contributors").arg(QString::fromUtf8(Identity::Title));
+const QString DisclaimerLine1 =
+    QStringLiteral("%1 is free software under the MIT License.").arg(QString::fromUtf8(Identity::Title));
 const QString DisclaimerLine2 = QStringLiteral("It comes without any warranty.");
-const QString DiceArtist = QStringLiteral("Rollwright contributors");
+const QString DiceArtist = SecondProgrammer;
 const QString DiceArtistEmail = QStringLiteral("art@example.org");
 
 QString blanks(int count) { return QString(count, QLatin1Char(' ')); }
@@ -42,42 +47,43 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
 
 const QString frmAbout::LineBreakPair = QStringLiteral("\n\r");
 
-frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
+frmAbout::frmAbout(QWidget* mainWindow)
+    : m_ui(std::make_unique<Ui::frmAbout>()), m_mainWindow(mainWindow)
 {
-    setupUi(this);
+    m_ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/icons/rollwright.png")));
     setFont(Fonts::dialog());
     setFixedSize(Twips::toPixels(ClientWidthTwips), Twips::toPixels(ClientHeightTwips));
 
-    picIcon->setPixmap(QPixmap(QStringLiteral(":/images/dice.png")));
-    setColour(lblTitle, QPalette::WindowText, Qt::black);
-    setColour(lblDisclaimer, QPalette::WindowText, Qt::black);
-    setColour(Line1_1, QPalette::Window, QColor(128, 128, 128));
-    setColour(Line1_0, QPalette::Window, QColor(255, 255, 255));
+    m_ui->picIcon->setPixmap(QPixmap(QStringLiteral(":/images/dice.png")));
+    setColour(m_ui->lblTitle, QPalette::WindowText, Qt::black);
+    setColour(m_ui->lblDisclaimer, QPalette::WindowText, Qt::black);
+    setColour(m_ui->Line1_1, QPalette::Window, QColor(128, 128, 128));
+    setColour(m_ui->Line1_0, QPalette::Window, QColor(255, 255, 255));
 
-    events_ = new FormEvents(this);
-    events_->setDefaultButton(cmdOK);
-    events_->setCancelButton(cmdOK);
-    connect(cmdOK, &QPushButton::clicked, this, handlerOf(this, &frmAbout::cmdOk_Click));
-    connect(cmdReadme, &QPushButton::clicked, this, handlerOf(this, &frmAbout::cmdReadme_Click));
+    m_events = new FormEvents(this);
+    m_events->setDefaultButton(m_ui->cmdOK);
+    m_events->setCancelButton(m_ui->cmdOK);
+    connect(m_ui->cmdOK, &QPushButton::clicked, this, handlerOf(this, &frmAbout::cmdOk_Click));
+    connect(m_ui->cmdReadme, &QPushButton::clicked, this, handlerOf(this, &frmAbout::cmdReadme_Click));
 
-    cmdOK->setFocus(Qt::OtherFocusReason);
+    m_ui->cmdOK->setFocus(Qt::OtherFocusReason);
 }
 
 frmAbout::~frmAbout() = default;
 
 void frmAbout::Form_Load()
 {
-    CenterOverMainWindow(this);
+    CenterOverMainWindow(this, m_mainWindow);
 
     const AppSettings& app = AppSettings::get();
-    titleText_ = app.title + QStringLiteral("       Version ") + QString::number(app.versionMajor) +
+    m_titleText = app.title + QStringLiteral("       Version ") + QString::number(app.versionMajor) +
                  QLatin1Char('.') + QString::number(app.versionMinor) +
                  QString::number(app.versionRevision) + LineBreakPair + LineBreakPair + RightsNotice;
 
-    creditsText_ = QStringList{
+    m_creditsText = QStringList{
         QStringLiteral("E-Mail:") + blanks(8) + MakerEmail,
         QString(),
         QStringLiteral("Webpage:") + blanks(2) + MakerWebpage,
@@ -87,15 +93,15 @@ void frmAbout::Form_Load()
         blanks(25) + SecondProgrammer,
     }.join(LineBreakPair);
 
-    disclaimerText_ = DisclaimerLine1 + LineBreakPair + DisclaimerLine2;
+    m_disclaimerText = DisclaimerLine1 + LineBreakPair + DisclaimerLine2;
 
-    diceCreditText_ = QStringLiteral("Dice images by ") + DiceArtist + QLatin1Char('.') + LineBreakPair +
+    m_diceCreditText = QStringLiteral("Dice images by ") + DiceArtist + QLatin1Char('.') + LineBreakPair +
                       QStringLiteral("Contact:") + blanks(2) + DiceArtistEmail;
 
-    setCaption(lblTitle, titleText_);
-    setCaption(lblCredits, creditsText_);
-    setCaption(lblDisclaimer, disclaimerText_);
-    setCaption(lblDiceCredit, diceCreditText_);
+    setCaption(m_ui->lblTitle, m_titleText);
+    setCaption(m_ui->lblCredits, m_creditsText);
+    setCaption(m_ui->lblDisclaimer, m_disclaimerText);
+    setCaption(m_ui->lblDiceCredit, m_diceCreditText);
 }
 
 void frmAbout::setCaption(QLabel* label, const QString& text)
@@ -109,6 +115,6 @@ void frmAbout::cmdOk_Click() { Program::unload(this); }
 void frmAbout::cmdReadme_Click()
 {
     if (!Forms::readMe)
-        Forms::readMe = new frmReadMe;
+        Forms::readMe = new frmReadMe(m_mainWindow);
     Program::showModal(Forms::readMe, this, [] { Forms::readMe->Form_Load(); });
 }

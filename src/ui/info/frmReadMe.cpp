@@ -1,5 +1,7 @@
 #include "frmReadMe.h"
 
+#include "ui_frmReadMe.h"
+
 #include "CenterOverMainWindow.h"
 #include "Fonts.h"
 #include "FormEvents.h"
@@ -40,9 +42,10 @@ const QString frmReadMe::FileName = QStringLiteral("Read Me First.txt");
 const QString frmReadMe::NotFoundText =
     QStringLiteral("Rollwright Error - \"Read Me First.txt\" was not found!\r\n");
 
-frmReadMe::frmReadMe(QWidget* parent) : QDialog(parent)
+frmReadMe::frmReadMe(QWidget* mainWindow)
+    : m_ui(std::make_unique<Ui::frmReadMe>()), m_mainWindow(mainWindow)
 {
-    setupUi(this);
+    m_ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -50,16 +53,16 @@ frmReadMe::frmReadMe(QWidget* parent) : QDialog(parent)
     setFont(Fonts::dialog());
     resize(Twips::toPixels(ClientWidthTwips), Twips::toPixels(ClientHeightTwips));
 
-    txtReadMe->setFont(Fonts::readMeText());
-    txtReadMe->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    txtReadMe->setPlainText(NotFoundText);
+    m_ui->txtReadMe->setFont(Fonts::readMeText());
+    m_ui->txtReadMe->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    m_ui->txtReadMe->setPlainText(NotFoundText);
 
-    events_ = new FormEvents(this);
-    events_->setDefaultButton(cmdOk);
-    events_->onKeyPress(txtReadMe, [this](int& keyAscii) { txtReadMe_KeyPress(keyAscii); });
-    connect(cmdOk, &QPushButton::clicked, this, handlerOf(this, &frmReadMe::cmdOk_Click));
+    m_events = new FormEvents(this);
+    m_events->setDefaultButton(m_ui->cmdOk);
+    m_events->onKeyPress(m_ui->txtReadMe, [this](int& keyAscii) { txtReadMe_KeyPress(keyAscii); });
+    connect(m_ui->cmdOk, &QPushButton::clicked, this, handlerOf(this, &frmReadMe::cmdOk_Click));
 
-    txtReadMe->setFocus(Qt::OtherFocusReason);
+    m_ui->txtReadMe->setFocus(Qt::OtherFocusReason);
 }
 
 frmReadMe::~frmReadMe() = default;
@@ -75,10 +78,10 @@ QString frmReadMe::directory()
 void frmReadMe::Form_Load()
 {
     // Over the main window, not over the About window that owns this one.
-    CenterOverMainWindow(this);
+    CenterOverMainWindow(this, m_mainWindow);
     // Program::directory() has no trailing separator, so exactly one stands between.
     loadFile(directory() + QLatin1Char('/') + FileName);
-    txtReadMe->moveCursor(QTextCursor::Start);
+    m_ui->txtReadMe->moveCursor(QTextCursor::Start);
 }
 
 void frmReadMe::loadFile(const QString& path)
@@ -102,7 +105,7 @@ void frmReadMe::loadFile(const QString& path)
     // to; it shows as the replacement mark instead.
     QString text = Windows1252::decode(bytes);
     text.replace(QChar(u'\0'), QChar(Windows1252::Undefined));
-    txtReadMe->setPlainText(text);
+    m_ui->txtReadMe->setPlainText(text);
 }
 
 void frmReadMe::cmdOk_Click() { Program::unload(this); }

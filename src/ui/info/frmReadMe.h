@@ -1,21 +1,26 @@
 #pragma once
 
-#include "ui_frmReadMe.h"
-
 #include <QDialog>
+#include <QPointer>
 #include <QString>
+
+#include <memory>
 
 class FormEvents;
 class QKeyEvent;
+namespace Ui {
+class frmReadMe;
+} // namespace Ui
 
 // Shows the read-me file that ships beside the program. The text can be
 // scrolled but not typed into; every opening reads the file afresh.
-class frmReadMe : public QDialog, private Ui::frmReadMe
+class frmReadMe : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit frmReadMe(QWidget* parent = nullptr);
+    // Placed over `mainWindow`, whichever window owns it.
+    explicit frmReadMe(QWidget* mainWindow);
     ~frmReadMe() override;
 
     static const QString FileName;
@@ -40,5 +45,13 @@ private:
     static QString directory();
     void loadFile(const QString& path);
 
-    FormEvents* events_;
+    std::unique_ptr<Ui::frmReadMe> m_ui;
+    QPointer<QWidget> m_mainWindow;
+    FormEvents* m_events;
 };
+
+// The program's one reference to its read-me viewer, empty while it is not
+// loaded.
+namespace Forms {
+inline QPointer<frmReadMe> readMe;
+} // namespace Forms

@@ -25,7 +25,7 @@ QString listSentence(const std::vector<std::int16_t>& values, bool isLong, const
     for (std::int16_t value : values) {
         const QString next = taken == 0 ? QString::number(value)
                                         : first + QStringLiteral(", ") + QString::number(value);
-        if (taken > 0 && static_cast<std::size_t>(next.size()) > dice::kLongTextLength)
+        if (taken > 0 && static_cast<std::size_t>(next.size()) > Dice::LongTextLength)
             break;
         first = next;
         ++taken;
@@ -38,7 +38,7 @@ QString listSentence(const std::vector<std::int16_t>& values, bool isLong, const
 
 } // namespace
 
-QString RollAnnouncement(const dice::RollResult& result, bool modifiedShown)
+QString RollAnnouncement(const Dice::RollResult& result, bool modifiedShown)
 {
     QStringList sentences;
     // Only percentile rolls leave the total box empty.

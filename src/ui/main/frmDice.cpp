@@ -1,9 +1,10 @@
 // The main window: construction, event binding, start state and reset.
 #include "frmDice.h"
 
+#include "ui_frmDice.h"
+
 #include "FormEvents.h"
 #include "Fonts.h"
-#include "Forms.h"
 #include "ListAccessibility.h"
 #include "OptionGroup.h"
 #include "Program.h"
@@ -21,13 +22,13 @@ constexpr int ClientWidthTwips = 6540;
 constexpr int ClientHeightTwips = 5205;
 } // namespace
 
-frmDice::frmDice(dice::RandomSource& source, QWidget* parent)
-    : QMainWindow(parent), source_(source)
+frmDice::frmDice(Dice::RandomSource& source, QWidget* parent)
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::frmDice>()), m_source(source)
 {
     // Before the lists exist: a screen reader's view of a control is made
     // once, as soon as the control is built.
     ListAccessibility::install();
-    setupUi(this);
+    m_ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -35,35 +36,35 @@ frmDice::frmDice(dice::RandomSource& source, QWidget* parent)
     // 32-pixel icon; 64 pixels come as rollwright@2x.png on dense screens.
     QIcon icon(QStringLiteral(":/icons/rollwright.png"));
     for (int size : {16, 22, 24, 48, 128})
-        icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/org.example.Rollwright.png").arg(size));
+        icon.addFile(QStringLiteral(":/icons/rollwright-%1.png").arg(size));
     setWindowIcon(icon);
     applyFonts();
 
-    optDieType = {optDieType_0, optDieType_1, optDieType_2, optDieType_3,
-                  optDieType_4, optDieType_5, optDieType_6, optDieType_7,
-                  optDieType_8, optDieType_9, optDieType_10, optDieType_11};
-    dieTypes_ = new OptionGroup({optDieType.begin(), optDieType.end()}, this);
+    optDieType = {m_ui->optDieType_0, m_ui->optDieType_1, m_ui->optDieType_2, m_ui->optDieType_3,
+                  m_ui->optDieType_4, m_ui->optDieType_5, m_ui->optDieType_6, m_ui->optDieType_7,
+                  m_ui->optDieType_8, m_ui->optDieType_9, m_ui->optDieType_10, m_ui->optDieType_11};
+    m_dieTypes = new OptionGroup({optDieType.begin(), optDieType.end()}, this);
 
     // Alt+A opens the Action menu; the About button keeps its underline only.
-    cmdAbout->setShortcut(QKeySequence());
+    m_ui->cmdAbout->setShortcut(QKeySequence());
 
-    for (QComboBox* list : {cmbRollModifier, cmbDieModifier}) {
+    for (QComboBox* list : {m_ui->cmbRollModifier, m_ui->cmbDieModifier}) {
         // Screen readers on Linux name a list after its label and read the
         // edit part by its own name.
         list->lineEdit()->setAccessibleName(list->accessibleName());
     }
-    for (QPlainTextEdit* box : {txtIndivRolls, txtIndivRollsMulti, txtModRolls, txtModRollsMulti})
+    for (QPlainTextEdit* box : {m_ui->txtIndivRolls, m_ui->txtIndivRollsMulti, m_ui->txtModRolls, m_ui->txtModRollsMulti})
         box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    clientArea->setFixedSize(Twips::toPixels(ClientWidthTwips), Twips::toPixels(ClientHeightTwips));
+    m_ui->clientArea->setFixedSize(Twips::toPixels(ClientWidthTwips), Twips::toPixels(ClientHeightTwips));
     setFixedSize(sizeHint());
 
-    events_ = new FormEvents(this);
-    events_->setDefaultButton(cmdRoll);
-    events_->makeEditableList(cmbRollModifier);
-    events_->makeEditableList(cmbDieModifier);
-    for (QPlainTextEdit* box : {txtIndivRolls, txtIndivRollsMulti, txtModRolls, txtModRollsMulti})
-        events_->keepEnterIn(box);
+    m_events = new FormEvents(this);
+    m_events->setDefaultButton(m_ui->cmdRoll);
+    m_events->makeEditableList(m_ui->cmbRollModifier);
+    m_events->makeEditableList(m_ui->cmbDieModifier);
+    for (QPlainTextEdit* box : {m_ui->txtIndivRolls, m_ui->txtIndivRollsMulti, m_ui->txtModRolls, m_ui->txtModRollsMulti})
+        m_events->keepEnterIn(box);
     bindEvents();
     Forms::dice = this;
 }
@@ -72,60 +73,60 @@ frmDice::~frmDice()
 {
     // Controls dying with the window may still signal or take the focus;
     // no handler of a half-destroyed window may run for that.
-    delete events_;
+    delete m_events;
     for (QObject* child : findChildren<QObject*>())
         disconnect(child, nullptr, this, nullptr);
 }
 
 void frmDice::applyFonts()
 {
-    clientArea->setFont(Fonts::dialog());
+    m_ui->clientArea->setFont(Fonts::dialog());
     const QFont field = Fonts::field();
-    for (QWidget* w : std::initializer_list<QWidget*>{txtNumDice, txtCustomDieLow, txtCustomDieHigh,
-                                                      txtTotalResult, cmbRollModifier, cmbDieModifier})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_ui->txtNumDice, m_ui->txtCustomDieLow, m_ui->txtCustomDieHigh,
+                                                      m_ui->txtTotalResult, m_ui->cmbRollModifier, m_ui->cmbDieModifier})
         w->setFont(field);
     const QFont numbers = Fonts::numberList();
-    for (QWidget* w : std::initializer_list<QWidget*>{txtIndivRolls, txtIndivRollsMulti, txtModRolls, txtModRollsMulti})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_ui->txtIndivRolls, m_ui->txtIndivRollsMulti, m_ui->txtModRolls, m_ui->txtModRollsMulti})
         w->setFont(numbers);
 }
 
 void frmDice::bindEvents()
 {
-    dieTypes_->onClick([this](int index) { optDieType_Click(index); });
+    m_dieTypes->onClick([this](int index) { optDieType_Click(index); });
 
-    events_->onClick(txtNumDice, [this] { txtNumDice_Click(); });
-    events_->onGotFocus(txtNumDice, [this] { txtNumDice_GotFocus(); });
-    events_->onKeyPress(txtNumDice, [this](int& k) { txtNumDice_KeyPress(k); });
-    events_->onClick(txtCustomDieLow, [this] { txtCustomDieLow_Click(); });
-    events_->onGotFocus(txtCustomDieLow, [this] { txtCustomDieLow_GotFocus(); });
-    events_->onKeyPress(txtCustomDieLow, [this](int& k) { txtCustomDieLow_KeyPress(k); });
-    events_->onClick(txtCustomDieHigh, [this] { txtCustomDieHigh_Click(); });
-    events_->onGotFocus(txtCustomDieHigh, [this] { txtCustomDieHigh_GotFocus(); });
-    events_->onKeyPress(txtCustomDieHigh, [this](int& k) { txtCustomDieHigh_KeyPress(k); });
+    m_events->onClick(m_ui->txtNumDice, [this] { txtNumDice_Click(); });
+    m_events->onGotFocus(m_ui->txtNumDice, [this] { txtNumDice_GotFocus(); });
+    m_events->onKeyPress(m_ui->txtNumDice, [this](int& k) { txtNumDice_KeyPress(k); });
+    m_events->onClick(m_ui->txtCustomDieLow, [this] { txtCustomDieLow_Click(); });
+    m_events->onGotFocus(m_ui->txtCustomDieLow, [this] { txtCustomDieLow_GotFocus(); });
+    m_events->onKeyPress(m_ui->txtCustomDieLow, [this](int& k) { txtCustomDieLow_KeyPress(k); });
+    m_events->onClick(m_ui->txtCustomDieHigh, [this] { txtCustomDieHigh_Click(); });
+    m_events->onGotFocus(m_ui->txtCustomDieHigh, [this] { txtCustomDieHigh_GotFocus(); });
+    m_events->onKeyPress(m_ui->txtCustomDieHigh, [this](int& k) { txtCustomDieHigh_KeyPress(k); });
 
-    connect(cmbRollModifier, &QComboBox::activated, this, handlerOf(this, &frmDice::cmbRollModifier_Click));
-    events_->onGotFocus(cmbRollModifier, [this] { cmbRollModifier_GotFocus(); });
-    events_->onKeyPress(cmbRollModifier, [this](int& k) { cmbRollModifier_KeyPress(k); });
-    connect(cmbDieModifier, &QComboBox::activated, this, handlerOf(this, &frmDice::cmbDieModifier_Click));
-    connect(cmbDieModifier->lineEdit(), &QLineEdit::textEdited, this,
+    connect(m_ui->cmbRollModifier, &QComboBox::activated, this, handlerOf(this, &frmDice::cmbRollModifier_Click));
+    m_events->onGotFocus(m_ui->cmbRollModifier, [this] { cmbRollModifier_GotFocus(); });
+    m_events->onKeyPress(m_ui->cmbRollModifier, [this](int& k) { cmbRollModifier_KeyPress(k); });
+    connect(m_ui->cmbDieModifier, &QComboBox::activated, this, handlerOf(this, &frmDice::cmbDieModifier_Click));
+    connect(m_ui->cmbDieModifier->lineEdit(), &QLineEdit::textEdited, this,
             handlerOf(this, &frmDice::cmbDieModifier_Change));
-    events_->onGotFocus(cmbDieModifier, [this] { cmbDieModifier_GotFocus(); });
-    events_->onKeyPress(cmbDieModifier, [this](int& k) { cmbDieModifier_KeyPress(k); });
+    m_events->onGotFocus(m_ui->cmbDieModifier, [this] { cmbDieModifier_GotFocus(); });
+    m_events->onKeyPress(m_ui->cmbDieModifier, [this](int& k) { cmbDieModifier_KeyPress(k); });
 
-    connect(cmdRoll, &QPushButton::clicked, this, handlerOf(this, &frmDice::cmdRoll_Click));
-    connect(cmdClear, &QPushButton::clicked, this, handlerOf(this, &frmDice::cmdClear_Click));
-    connect(cmdAbout, &QPushButton::clicked, this, handlerOf(this, &frmDice::cmdAbout_Click));
-    connect(cmdExit, &QPushButton::clicked, this, handlerOf(this, &frmDice::cmdExit_Click));
-    connect(mnuActionRollDice, &QAction::triggered, this, handlerOf(this, &frmDice::mnuActionRollDice_Click));
-    connect(mnuActionClearResults, &QAction::triggered, this,
+    connect(m_ui->cmdRoll, &QPushButton::clicked, this, handlerOf(this, &frmDice::cmdRoll_Click));
+    connect(m_ui->cmdClear, &QPushButton::clicked, this, handlerOf(this, &frmDice::cmdClear_Click));
+    connect(m_ui->cmdAbout, &QPushButton::clicked, this, handlerOf(this, &frmDice::cmdAbout_Click));
+    connect(m_ui->cmdExit, &QPushButton::clicked, this, handlerOf(this, &frmDice::cmdExit_Click));
+    connect(m_ui->mnuActionRollDice, &QAction::triggered, this, handlerOf(this, &frmDice::mnuActionRollDice_Click));
+    connect(m_ui->mnuActionClearResults, &QAction::triggered, this,
             handlerOf(this, &frmDice::mnuActionClearResults_Click));
-    connect(mnuActionExit, &QAction::triggered, this, handlerOf(this, &frmDice::mnuActionExit_Click));
-    connect(mnuHelpContents, &QAction::triggered, this, handlerOf(this, &frmDice::mnuHelpContents_Click));
-    connect(mnuHelpSearch, &QAction::triggered, this, handlerOf(this, &frmDice::mnuHelpSearch_Click));
-    connect(mnuHelpAbout, &QAction::triggered, this, handlerOf(this, &frmDice::mnuHelpAbout_Click));
+    connect(m_ui->mnuActionExit, &QAction::triggered, this, handlerOf(this, &frmDice::mnuActionExit_Click));
+    connect(m_ui->mnuHelpContents, &QAction::triggered, this, handlerOf(this, &frmDice::mnuHelpContents_Click));
+    connect(m_ui->mnuHelpSearch, &QAction::triggered, this, handlerOf(this, &frmDice::mnuHelpSearch_Click));
+    connect(m_ui->mnuHelpAbout, &QAction::triggered, this, handlerOf(this, &frmDice::mnuHelpAbout_Click));
 }
 
-void frmDice::moveFocus(QWidget* control) { events_->moveFocus(control); }
+void frmDice::moveFocus(QWidget* control) { m_events->moveFocus(control); }
 
 void frmDice::selectEntry(QComboBox* list, int index)
 {
@@ -133,7 +134,7 @@ void frmDice::selectEntry(QComboBox* list, int index)
         const QSignalBlocker quiet(list);
         list->setCurrentIndex(index);
     }
-    if (list == cmbRollModifier)
+    if (list == m_ui->cmbRollModifier)
         cmbRollModifier_Click();
     else
         cmbDieModifier_Click();
@@ -142,8 +143,19 @@ void frmDice::selectEntry(QComboBox* list, int index)
 void frmDice::Form_Load()
 {
     WindowFrame::place(this, [this] { centreOnScreen(); });
-    selectEntry(cmbRollModifier, RollModifierZero);
-    selectEntry(cmbDieModifier, DieModifierZero);
+    selectEntry(m_ui->cmbRollModifier, RollModifierZero);
+    selectEntry(m_ui->cmbDieModifier, DieModifierZero);
+}
+
+void frmDice::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Shown for the first time, the window starts in the first control in
+    // tab order, whose entry selects its text.
+    if (!m_shownBefore) {
+        m_shownBefore = true;
+        moveFocus(m_ui->txtNumDice);
+    }
 }
 
 void frmDice::centreOnScreen()
@@ -158,25 +170,25 @@ void frmDice::centreOnScreen()
 
 void frmDice::cmdClear_Click()
 {
-    dieTypes_->clear(); // runs no die-type handler
-    txtNumDice->setText(QStringLiteral("1"));
-    txtTotalResult->clear();
-    txtIndivRolls->clear();
-    txtIndivRollsMulti->clear();
-    txtModRolls->clear();
-    txtModRollsMulti->clear();
-    cmdClear->setAccessibleDescription(QString()); // the roll it told of is gone
-    sides_ = 0;
-    txtCustomDieLow->setText(QStringLiteral("0"));
-    txtCustomDieHigh->setText(QStringLiteral("0"));
-    txtIndivRolls->show();
-    txtIndivRollsMulti->hide();
-    txtModRolls->show();
-    txtModRollsMulti->hide();
-    selectEntry(cmbRollModifier, RollModifierZero);
-    selectEntry(cmbDieModifier, DieModifierZero); // hides the Modified Die Rolls frame
-    fraCustom->hide();
-    Twips::setLeft(fraActual, ResultFramesLeft);
-    Twips::setLeft(fraModified, ResultFramesLeft);
-    moveFocus(txtNumDice);
+    m_dieTypes->clear(); // runs no die-type handler
+    m_ui->txtNumDice->setText(QStringLiteral("1"));
+    m_ui->txtTotalResult->clear();
+    m_ui->txtIndivRolls->clear();
+    m_ui->txtIndivRollsMulti->clear();
+    m_ui->txtModRolls->clear();
+    m_ui->txtModRollsMulti->clear();
+    m_ui->cmdClear->setAccessibleDescription(QString()); // the roll it told of is gone
+    m_sides = 0;
+    m_ui->txtCustomDieLow->setText(QStringLiteral("0"));
+    m_ui->txtCustomDieHigh->setText(QStringLiteral("0"));
+    m_ui->txtIndivRolls->show();
+    m_ui->txtIndivRollsMulti->hide();
+    m_ui->txtModRolls->show();
+    m_ui->txtModRollsMulti->hide();
+    selectEntry(m_ui->cmbRollModifier, RollModifierZero);
+    selectEntry(m_ui->cmbDieModifier, DieModifierZero); // hides the Modified Die Rolls frame
+    m_ui->fraCustom->hide();
+    Twips::setLeft(m_ui->fraActual, ResultFramesLeft);
+    Twips::setLeft(m_ui->fraModified, ResultFramesLeft);
+    moveFocus(m_ui->txtNumDice);
 }

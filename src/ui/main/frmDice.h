@@ -1,32 +1,35 @@
 #pragma once
 
-#include "ui_frmDice.h"
-
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class FormEvents;
 class OptionGroup;
 class QComboBox;
 class QRadioButton;
 
-namespace dice {
+namespace Dice {
 class RandomSource;
 struct RollResult;
-} // namespace dice
+} // namespace Dice
+namespace Ui {
+class frmDice;
+} // namespace Ui
 
 // The main window: every setting of a roll, its results and the commands.
-class frmDice : public QMainWindow, private Ui::frmDice
+class frmDice : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit frmDice(dice::RandomSource& source, QWidget* parent = nullptr);
+    explicit frmDice(Dice::RandomSource& source, QWidget* parent = nullptr);
     ~frmDice() override;
 
-    std::int16_t Sides() const { return sides_; }
+    std::int16_t Sides() const { return m_sides; }
 
     // Load, start state and reset
     void Form_Load();
@@ -34,7 +37,7 @@ public:
 
     // Rolling
     void cmdRoll_Click();
-    void ShowRollResult(const dice::RollResult& result);
+    void ShowRollResult(const Dice::RollResult& result);
 
     // Die type
     void optDieType_Click(int index);
@@ -86,9 +89,20 @@ private:
     void moveFocus(QWidget* control);
     void showHelp(int command);
 
-    dice::RandomSource& source_;
-    FormEvents* events_;
-    OptionGroup* dieTypes_;
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::frmDice> m_ui;
+    Dice::RandomSource& m_source;
+    FormEvents* m_events;
+    OptionGroup* m_dieTypes;
     std::array<QRadioButton*, 12> optDieType{};
-    std::int16_t sides_ = 0;
+    std::int16_t m_sides = 0;
+    bool m_shownBefore = false;
 };
+
+// The program's one reference to its main window, empty until it is created.
+namespace Forms {
+inline QPointer<frmDice> dice;
+} // namespace Forms

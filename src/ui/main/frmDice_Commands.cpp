@@ -1,8 +1,9 @@
 // The commands of the buttons and the menus.
 #include "frmDice.h"
 
+#include "ui_frmDice.h"
+
 #include "AppSettings.h"
-#include "Forms.h"
 #include "HelpViewer.h"
 #include "MessageBox.h"
 #include "Program.h"
@@ -13,7 +14,7 @@
 void frmDice::cmdAbout_Click()
 {
     if (!Forms::about)
-        Forms::about = new frmAbout;
+        Forms::about = new frmAbout(this);
     // Unloading destroys the window, so every opening loads it afresh.
     Program::showModal(Forms::about, this, [] { Forms::about->Form_Load(); });
 }

@@ -2,6 +2,8 @@
 // works with them.
 #include "frmDice.h"
 
+#include "ui_frmDice.h"
+
 #include "Twips.h"
 
 #include <QLineEdit>
@@ -38,24 +40,24 @@ void selectAll(QLineEdit* box)
 
 } // namespace
 
-void frmDice::txtNumDice_Click() { selectAll(txtNumDice); }
-void frmDice::txtNumDice_GotFocus() { selectAll(txtNumDice); }
+void frmDice::txtNumDice_Click() { selectAll(m_ui->txtNumDice); }
+void frmDice::txtNumDice_GotFocus() { selectAll(m_ui->txtNumDice); }
 void frmDice::txtNumDice_KeyPress(int& keyAscii) { digitFilter(keyAscii); }
-void frmDice::txtCustomDieLow_Click() { selectAll(txtCustomDieLow); }
-void frmDice::txtCustomDieLow_GotFocus() { selectAll(txtCustomDieLow); }
+void frmDice::txtCustomDieLow_Click() { selectAll(m_ui->txtCustomDieLow); }
+void frmDice::txtCustomDieLow_GotFocus() { selectAll(m_ui->txtCustomDieLow); }
 void frmDice::txtCustomDieLow_KeyPress(int& keyAscii) { digitFilter(keyAscii); }
-void frmDice::txtCustomDieHigh_Click() { selectAll(txtCustomDieHigh); }
-void frmDice::txtCustomDieHigh_GotFocus() { selectAll(txtCustomDieHigh); }
+void frmDice::txtCustomDieHigh_Click() { selectAll(m_ui->txtCustomDieHigh); }
+void frmDice::txtCustomDieHigh_GotFocus() { selectAll(m_ui->txtCustomDieHigh); }
 void frmDice::txtCustomDieHigh_KeyPress(int& keyAscii) { digitFilter(keyAscii); }
 
 void frmDice::clearResults()
 {
-    txtIndivRolls->clear();
-    txtIndivRollsMulti->clear();
-    txtModRolls->clear();
-    txtModRollsMulti->clear();
-    txtTotalResult->clear();
-    cmdClear->setAccessibleDescription(QString()); // the roll it told of is gone
+    m_ui->txtIndivRolls->clear();
+    m_ui->txtIndivRollsMulti->clear();
+    m_ui->txtModRolls->clear();
+    m_ui->txtModRollsMulti->clear();
+    m_ui->txtTotalResult->clear();
+    m_ui->cmdClear->setAccessibleDescription(QString()); // the roll it told of is gone
 }
 
 void frmDice::cmbRollModifier_Click() { clearResults(); }
@@ -65,14 +67,14 @@ void frmDice::cmbRollModifier_KeyPress(int& keyAscii) { signedFilter(keyAscii); 
 void frmDice::cmbDieModifier_Click()
 {
     clearResults();
-    fraModified->setVisible(cmbDieModifier->currentIndex() != DieModifierZero);
+    m_ui->fraModified->setVisible(m_ui->cmbDieModifier->currentIndex() != DieModifierZero);
 }
 
 void frmDice::cmbDieModifier_Change()
 {
-    const QByteArray text = cmbDieModifier->currentText().toUtf8();
-    const double value = dice::LeadingNumber({text.constData(), static_cast<std::size_t>(text.size())});
-    fraModified->setVisible(value != 0.0);
+    const QByteArray text = m_ui->cmbDieModifier->currentText().toUtf8();
+    const double value = Dice::LeadingNumber({text.constData(), static_cast<std::size_t>(text.size())});
+    m_ui->fraModified->setVisible(value != 0.0);
 }
 
 void frmDice::cmbDieModifier_GotFocus() { clearResults(); }
@@ -82,27 +84,27 @@ void frmDice::optDieType_Click(int index) { SelectDieType(index); }
 
 void frmDice::SelectDieType(int dieType)
 {
-    if (dieType >= 0 && dieType < dice::kDieTypeCount)
-        sides_ = dice::SidesOfDieType(dieType);
+    if (dieType >= 0 && dieType < Dice::DieTypeCount)
+        m_sides = Dice::SidesOfDieType(dieType);
 
-    if (dieType == dice::kCustomDieType) {
-        fraCustom->show();
-        Twips::setLeft(fraActual, ResultFramesLeftForCustom);
-        Twips::setLeft(fraModified, ResultFramesLeftForCustom);
+    if (dieType == Dice::CustomDieType) {
+        m_ui->fraCustom->show();
+        Twips::setLeft(m_ui->fraActual, ResultFramesLeftForCustom);
+        Twips::setLeft(m_ui->fraModified, ResultFramesLeftForCustom);
     }
-    if (!optDieType[dice::kCustomDieType]->isChecked()) {
-        fraCustom->hide();
-        if (Twips::left(fraActual) != ResultFramesLeft) {
-            Twips::setLeft(fraActual, ResultFramesLeft);
-            Twips::setLeft(fraModified, ResultFramesLeft);
+    if (!optDieType[Dice::CustomDieType]->isChecked()) {
+        m_ui->fraCustom->hide();
+        if (Twips::left(m_ui->fraActual) != ResultFramesLeft) {
+            Twips::setLeft(m_ui->fraActual, ResultFramesLeft);
+            Twips::setLeft(m_ui->fraModified, ResultFramesLeft);
         }
     }
-    if (sides_ == dice::kPercentileSides) {
-        cmbRollModifier->setEnabled(false);
-        selectEntry(cmbRollModifier, RollModifierZero);
-        lblRollModifier->setEnabled(false);
+    if (m_sides == Dice::PercentileSides) {
+        m_ui->cmbRollModifier->setEnabled(false);
+        selectEntry(m_ui->cmbRollModifier, RollModifierZero);
+        m_ui->lblRollModifier->setEnabled(false);
     } else {
-        cmbRollModifier->setEnabled(true);
-        lblRollModifier->setEnabled(true);
+        m_ui->cmbRollModifier->setEnabled(true);
+        m_ui->lblRollModifier->setEnabled(true);
     }
 }

@@ -1,6 +1,8 @@
 // The Roll Dice command and the display of its results.
 #include "frmDice.h"
 
+#include "ui_frmDice.h"
+
 #include "MessageBox.h"
 #include "RollAnnouncement.h"
 
@@ -11,51 +13,51 @@
 
 void frmDice::cmdRoll_Click()
 {
-    const QByteArray low = txtCustomDieLow->text().toUtf8();
-    const QByteArray high = txtCustomDieHigh->text().toUtf8();
-    const QByteArray rollModifier = cmbRollModifier->currentText().toUtf8();
-    const QByteArray dieModifier = cmbDieModifier->currentText().toUtf8();
-    const QByteArray numDice = txtNumDice->text().toUtf8();
+    const QByteArray low = m_ui->txtCustomDieLow->text().toUtf8();
+    const QByteArray high = m_ui->txtCustomDieHigh->text().toUtf8();
+    const QByteArray rollModifier = m_ui->cmbRollModifier->currentText().toUtf8();
+    const QByteArray dieModifier = m_ui->cmbDieModifier->currentText().toUtf8();
+    const QByteArray numDice = m_ui->txtNumDice->text().toUtf8();
 
-    dice::RollInput input;
-    input.Sides = sides_;
-    input.CustomSelected = optDieType[dice::kCustomDieType]->isChecked();
+    Dice::RollInput input;
+    input.Sides = m_sides;
+    input.CustomSelected = optDieType[Dice::CustomDieType]->isChecked();
     input.CustomDieLowText = {low.constData(), static_cast<std::size_t>(low.size())};
     input.CustomDieHighText = {high.constData(), static_cast<std::size_t>(high.size())};
     input.RollModifierText = {rollModifier.constData(), static_cast<std::size_t>(rollModifier.size())};
     input.DieModifierText = {dieModifier.constData(), static_cast<std::size_t>(dieModifier.size())};
     input.NumDiceText = {numDice.constData(), static_cast<std::size_t>(numDice.size())};
 
-    const dice::RollValidation validation = dice::ValidateRollInput(input);
+    const Dice::RollValidation validation = Dice::ValidateRollInput(input);
     if (validation.LowerLimitWasEmpty)
-        txtCustomDieLow->setText(QStringLiteral("0"));
+        m_ui->txtCustomDieLow->setText(QStringLiteral("0"));
 
     if (!validation.ok()) {
-        const dice::RollInputError& error = validation.error();
+        const Dice::RollInputError& error = validation.error();
         MessageBox::show(this, QString::fromStdString(error.Message), MessageBox::Exclamation,
                          QString::fromStdString(error.Title));
         QWidget* field = nullptr;
         switch (error.Focus) {
-        case dice::RollField::CustomDieLow:
-            field = txtCustomDieLow;
+        case Dice::RollField::CustomDieLow:
+            field = m_ui->txtCustomDieLow;
             break;
-        case dice::RollField::CustomDieHigh:
-            field = txtCustomDieHigh;
+        case Dice::RollField::CustomDieHigh:
+            field = m_ui->txtCustomDieHigh;
             break;
-        case dice::RollField::RollModifier:
-            field = cmbRollModifier;
+        case Dice::RollField::RollModifier:
+            field = m_ui->cmbRollModifier;
             break;
-        case dice::RollField::DieModifier:
-            field = cmbDieModifier;
+        case Dice::RollField::DieModifier:
+            field = m_ui->cmbDieModifier;
             break;
-        case dice::RollField::None:
+        case Dice::RollField::None:
             break;
         }
         if (field)
             moveFocus(field);
         return;
     }
-    ShowRollResult(dice::RollDice(validation.request(), source_));
+    ShowRollResult(Dice::RollDice(validation.request(), m_source));
 }
 
 namespace {
@@ -73,19 +75,19 @@ void showPair(QPlainTextEdit* plain, QPlainTextEdit* multi, bool isLong)
 }
 } // namespace
 
-void frmDice::ShowRollResult(const dice::RollResult& result)
+void frmDice::ShowRollResult(const Dice::RollResult& result)
 {
     const QString indiv = QString::fromStdString(result.IndivRollsText);
     const QString mod = QString::fromStdString(result.ModRollsText);
-    txtIndivRolls->setPlainText(indiv);
-    txtIndivRollsMulti->setPlainText(indiv);
-    txtModRolls->setPlainText(mod);
-    txtModRollsMulti->setPlainText(mod);
-    showPair(txtIndivRolls, txtIndivRollsMulti, result.IndivRollsLong);
-    showPair(txtModRolls, txtModRollsMulti, result.ModRollsLong);
-    txtTotalResult->setText(QString::fromStdString(result.TotalResultText));
+    m_ui->txtIndivRolls->setPlainText(indiv);
+    m_ui->txtIndivRollsMulti->setPlainText(indiv);
+    m_ui->txtModRolls->setPlainText(mod);
+    m_ui->txtModRollsMulti->setPlainText(mod);
+    showPair(m_ui->txtIndivRolls, m_ui->txtIndivRollsMulti, result.IndivRollsLong);
+    showPair(m_ui->txtModRolls, m_ui->txtModRollsMulti, result.ModRollsLong);
+    m_ui->txtTotalResult->setText(QString::fromStdString(result.TotalResultText));
     // A screen reader reads the outcome after the name of the control that
     // the focus moves to, without the user going to the boxes.
-    cmdClear->setAccessibleDescription(RollAnnouncement(result, !fraModified->isHidden()));
-    moveFocus(cmdClear);
+    m_ui->cmdClear->setAccessibleDescription(RollAnnouncement(result, !m_ui->fraModified->isHidden()));
+    moveFocus(m_ui->cmdClear);
 }

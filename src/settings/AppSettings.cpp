@@ -1,15 +1,16 @@
 #include "AppSettings.h"
 
+#include "Identity.h"
+
 #include <QCoreApplication>
 
 AppSettings& AppSettings::get()
 {
     static AppSettings settings{
-        QStringLiteral("Rollwright"),
-        ROLLWRIGHT_VERSION_MAJOR,
-        ROLLWRIGHT_VERSION_MINOR,
-        ROLLWRIGHT_VERSION_PATCH,
-        QStringLiteral(ROLLWRIGHT_DESCRIPTION),
+        QString::fromUtf8(Identity::Title),
+        Identity::VersionMajor,
+        Identity::VersionMinor,
+        Identity::VersionRevision,
         // The help file ships beside the program.
         QCoreApplication::applicationDirPath() + QStringLiteral("/Rollwright.hlp"),
     };
