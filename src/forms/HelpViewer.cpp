@@ -2,9 +2,10 @@
 
 #include "Program.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
-#include <QWidget>
+#include <QStandardPaths>
 
 #include <stdexcept>
 #include <utility>
@@ -43,28 +44,31 @@ Starter& starter()
 
 } // namespace
 
-Request requestFor(QWidget* owner, const QString& helpFile, int command, const QString& keyword)
+QString viewerProgram()
+{
+    if (!programOverride().isEmpty())
+        return programOverride();
+    const QString name = QStringLiteral("rollwright-help");
+    const QString found = QStandardPaths::findExecutable(name, {Program::directory()});
+    // Named even when missing, so that the message says where it was looked for.
+    return found.isEmpty() ? QDir(Program::directory()).filePath(name) : found;
+}
+
+Request requestFor(const QString& helpFile, int command, const QString& keyword)
 {
     Request r;
-#ifdef Q_OS_WIN
-    const QString name = QStringLiteral("/rollwright-help.exe");
-#else
-    const QString name = QStringLiteral("/rollwright-help");
-#endif
-    r.program = programOverride().isEmpty() ? Program::directory() + name : programOverride();
+    r.program = viewerProgram();
     if (command == PartialKey)
         r.arguments = {QStringLiteral("--partial-key"), keyword};
     else
         r.arguments = {QStringLiteral("--contents")};
-    if (owner)
-        r.arguments << QStringLiteral("--owner") << QString::number(owner->window()->winId());
     r.arguments << QStringLiteral("--") << helpFile;
     return r;
 }
 
-void request(QWidget* owner, const QString& helpFile, int command, const QString& keyword)
+void request(const QString& helpFile, int command, const QString& keyword)
 {
-    starter()(requestFor(owner, helpFile, command, keyword));
+    starter()(requestFor(helpFile, command, keyword));
 }
 
 void setStarterForTests(Starter s) { starter() = s ? std::move(s) : Starter(startDetached); }

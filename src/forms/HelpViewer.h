@@ -5,11 +5,11 @@
 
 #include <functional>
 
-class QWidget;
-
 // Hands help requests to the help viewer program, rollwright-help, which
 // lives beside the program. The request is handed over and the call returns
-// without waiting; the viewer is never asked to close.
+// without waiting; the viewer is never asked to close. The viewer's window
+// is its own, owned by no window of the program, so the asking window is not
+// passed on.
 namespace HelpViewer {
 
 enum Command : int
@@ -26,10 +26,10 @@ struct Request
 
 // Throws std::runtime_error with a description when the viewer cannot be
 // started.
-void request(QWidget* owner, const QString& helpFile, int command, const QString& keyword);
+void request(const QString& helpFile, int command, const QString& keyword);
 
 // What request() would start.
-Request requestFor(QWidget* owner, const QString& helpFile, int command, const QString& keyword);
+Request requestFor(const QString& helpFile, int command, const QString& keyword);
 
 // Tests replace how a request is started, or where the viewer is looked for.
 using Starter = std::function<void(const Request&)>;

@@ -21,7 +21,7 @@ QImage comparable(QImage image)
 
 QImage artwork(int size)
 {
-    return comparable(QImage(QStringLiteral(ROLLWRIGHT_HICOLOR_DIR "/%1x%1/apps/org.example.Rollwright.png").arg(size)));
+    return comparable(QImage(QStringLiteral(ROLLWRIGHT_HICOLOR_DIR "/%1x%1/apps/" ROLLWRIGHT_APP_ID ".png").arg(size)));
 }
 
 } // namespace

@@ -41,7 +41,7 @@ void frmDice::showHelp(int command)
     // Whether the file exists is the viewer's business; only a viewer that
     // cannot be reached is reported here.
     try {
-        HelpViewer::request(this, helpFile, command, QString());
+        HelpViewer::request(helpFile, command, QString());
     } catch (const std::exception& failure) {
         MessageBox::show(this, QString::fromUtf8(failure.what()), MessageBox::Plain, AppSettings::get().title);
     }
