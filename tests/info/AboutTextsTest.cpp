@@ -1,6 +1,7 @@
 // The About window's four texts, character for character, and how its
 // labels show them.
 #include "AppSettings.h"
+#include "Identity.h"
 #include "frmAbout.h"
 
 #include <QFontMetrics>
@@ -12,6 +13,8 @@ namespace {
 const QString Pair = QStringLiteral("\n\r");
 
 QString lines(const QStringList& parts) { return parts.join(Pair); }
+
+QString text(const char* identity) { return QString::fromUtf8(identity); }
 
 } // namespace
 
@@ -54,22 +57,24 @@ private slots:
 
         frmAbout about(nullptr);
         about.Form_Load();
-        QCOMPARE(about.TitleText(),
-                 lines({firstLine, QString(), QStringLiteral("Copyright (c) 2026 Rollwright developers")}));
+        QCOMPARE(about.TitleText(), lines({firstLine, QString(), text(Identity::Copyright)}));
     }
 
     void credits()
     {
         frmAbout about(nullptr);
         about.Form_Load();
+        // The second name stands under the first: 25 blanks, as wide as
+        // "Programmers:" and its three blanks in the window's font.
         QCOMPARE(about.CreditsText(), lines({
-                                          QStringLiteral("E-Mail:        rollwright@example.org"),
+                                          QStringLiteral("E-Mail:        ") + text(Identity::Email),
                                           QString(),
-                                          QStringLiteral("Webpage:  https://example.org/rollwright"),
+                                          QStringLiteral("Webpage:  ") + text(Identity::Homepage),
                                           QString(),
                                           QString(),
-                                          QStringLiteral("Programmers:   Rollwright developers"),
-                                          QStringLiteral("                         Rollwright contributors"),
+                                          QStringLiteral("Programmers:   ") + text(Identity::Vendor),
+                                          QString(25, QLatin1Char(' ')) + text(Identity::Title) +
+                                              QStringLiteral(" contributors"),
                                       }));
     }
 
@@ -78,10 +83,11 @@ private slots:
         frmAbout about(nullptr);
         about.Form_Load();
         QCOMPARE(about.DisclaimerText(),
-                 lines({QStringLiteral("Rollwright is free software under the MIT License."),
+                 lines({text(Identity::Title) + QStringLiteral(" is free software under the MIT License."),
                         QStringLiteral("It comes without any warranty.")}));
-        QCOMPARE(about.DiceCreditText(), lines({QStringLiteral("Dice images by Rollwright contributors."),
-                                                QStringLiteral("Contact:  art@example.org")}));
+        QCOMPARE(about.DiceCreditText(),
+                 lines({QStringLiteral("Dice images by %1 contributors.").arg(text(Identity::Title)),
+                        QStringLiteral("Contact:  art@example.org")}));
     }
 
     void caption_data()
