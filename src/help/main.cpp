@@ -1,5 +1,5 @@
 #include "HelpCommandLine.h"
-#include "HelpFileParser.h"
+#include "HelpFileLoader.h"
 #include "HelpInstance.h"
 #include "HelpWindow.h"
 

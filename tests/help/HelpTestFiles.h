@@ -25,6 +25,10 @@ Roll them. Back to [Introduction](topic:intro), or on to [Results](topic:results
 The numbers.
 )";
 
+// Bounds on time catch a wait without end (minutes), not a slow machine:
+// measured figures are in bench/HelpViewerBench.cpp.
+inline constexpr int hangBoundMs = 20'000;
+
 inline QString writeHelpFile(const QTemporaryDir& dir, const QString& name,
                              const QByteArray& content)
 {
