@@ -247,8 +247,8 @@ void HelpWindow::openLink(const QUrl& url)
     }
     // Anything else could start a program or open a local file.
     if (!opensOutside(url)) {
-        showMessage(tr("<h2>Link not followed</h2><p>This link leads to <b>%1</b>; only web and "
-                       "mail addresses open from help topics.</p><p>Use <b>Back</b> to return.</p>")
+        showMessage(tr("<h2>Link not followed</h2><p>This link leads to <b>%1</b>; help topics "
+                       "open only web and mail addresses.</p>")
                         .arg(escaped(url.toString())));
         return;
     }
