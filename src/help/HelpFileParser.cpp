@@ -19,6 +19,19 @@ bool isBlank(QStringView text)
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
 }
 
+// QString::simplified without its two copies for the usual keyword, which has
+// nothing to simplify inside.
+QString simplified(QStringView text)
+{
+    text = text.trimmed();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isSpace() &&
+            (text[i] != u' ' || (i + 1 < text.size() && text[i + 1].isSpace())))
+            return text.toString().simplified();
+    }
+    return text.toString();
+}
+
 bool isWebAddress(QStringView target)
 {
     return target.startsWith(u"http:", Qt::CaseInsensitive) ||
@@ -311,7 +324,7 @@ void Parser::addKeywords(int lineNo, QStringView argument)
     TopicDraft& draft = *m_draft;
     int added = 0;
     for (const QStringView part : argument.tokenize(u';')) {
-        const QString keyword = part.toString().simplified();
+        const QString keyword = simplified(part);
         if (keyword.isEmpty())
             continue;
         ++added;

@@ -24,6 +24,20 @@ QByteArray encodeRequest(const HelpRequest& request)
 
 std::optional<HelpRequest> decodeRequest(QByteArrayView bytes)
 {
+    // A string cannot be longer than the bytes left: checked first, so that a
+    // length field's claim never makes the stream reserve memory for it.
+    qsizetype offset = 5; // magic and mode
+    for (int string = 0; string < 2; ++string) {
+        if (bytes.size() < offset + 4)
+            return std::nullopt;
+        const quint32 length = qFromBigEndian<quint32>(bytes.data() + offset);
+        offset += 4;
+        if (length == 0xFFFFFFFF) // a null string
+            continue;
+        if (length > quint64(bytes.size() - offset))
+            return std::nullopt;
+        offset += length;
+    }
     const QByteArray copy = bytes.toByteArray();
     QDataStream in(copy);
     in.setVersion(QDataStream::Qt_6_4);

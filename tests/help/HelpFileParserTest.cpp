@@ -119,6 +119,9 @@ private slots:
         QTest::newRow("line of 300 KB")
             << QByteArray("@topic a\n@title A\n" + QByteArray(300 * 1024, 'x')) << 3
             << "longer than 4000 characters";
+        QTest::newRow("one @keywords line of 100,000 keywords")
+            << QByteArray("@topic a\n@title A\n@keywords " + numbered("k%1; ", 100'000) + "\nx\n")
+            << 3 << "longer than 4000 characters";
         QTest::newRow("too many body lines")
             << QByteArray("@topic a\n@title A\n\n" + QByteArray("x\n").repeated(1001)) << 1004
             << "more than 1000 lines of text";
