@@ -4,7 +4,7 @@
 # shows at once. New inputs go to a scratch folder, never into the seeds.
 #   fuzz/run-briefly.sh BUILD_DIR [SECONDS]
 set -euo pipefail
-build=${1:?usage: run-briefly.sh BUILD_DIR [SECONDS]}
+build=$(cd "${1:?usage: run-briefly.sh BUILD_DIR [SECONDS]}" && pwd)
 seconds=${2:-5}
 here=$(cd "$(dirname "$0")" && pwd)
 scratch=$(mktemp -d)
@@ -22,13 +22,17 @@ for entry in "${fuzzers[@]}"; do
     mkdir -p "$scratch/$fuzzer"
     options=(-max_total_time="$seconds" -timeout=20 -print_final_stats=1)
     [[ -n ${dict:-} ]] && options+=(-dict="$here/$dict")
-    echo "== $fuzzer: seeds, then ${seconds} s"
-    (cd "$scratch" && "$build/bin/$fuzzer" "${options[@]}" "$scratch/$fuzzer" "$here/seeds/$seeds" 2>&1) |
-        grep -E '^(INFO: seed corpus|#[0-9]+ +DONE|stat::number_of_executed_units|==[0-9]+==|SUMMARY|broken:)' || true
-    # grep hides the fuzzer's exit status; a finding leaves a crash file behind.
-    if compgen -G "$scratch/crash-*" >/dev/null || compgen -G "$scratch/leak-*" >/dev/null ||
-        compgen -G "$scratch/timeout-*" >/dev/null; then
-        echo "$fuzzer found a problem: $(ls "$scratch" | grep -E '^(crash|leak|timeout)-')" >&2
+    log=$scratch/$fuzzer.log
+    # From the scratch folder, where a finding leaves its crash-, leak- or timeout- file.
+    if (cd "$scratch" && "$build/bin/$fuzzer" "${options[@]}" "$scratch/$fuzzer" "$here/seeds/$seeds" >"$log" 2>&1); then
+        echo "$fuzzer: $(grep -c . < <(ls "$here/seeds/$seeds")) seeds and" \
+            "$(sed -n 's/^stat::number_of_executed_units: *//p' "$log") runs in all, no finding"
+    else
+        tail -n 40 "$log" >&2
+        found=$(find "$scratch" -maxdepth 1 -name 'crash-*' -o -maxdepth 1 -name 'leak-*' -o \
+            -maxdepth 1 -name 'timeout-*' -o -maxdepth 1 -name 'oom-*')
+        [[ -n $found ]] && cp $found .
+        echo "$fuzzer found a problem or could not run${found:+; its input is now in $PWD}" >&2
         exit 1
     fi
 done
