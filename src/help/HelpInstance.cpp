@@ -153,12 +153,17 @@ QString HelpInstanceServer::errorString() const
 void HelpInstanceServer::acceptConnections()
 {
     while (QLocalSocket* socket = m_server.nextPendingConnection()) {
-        if (m_connections >= maxConnections || !peerIsUser(socket->socketDescriptor())) {
+        if (!peerIsUser(socket->socketDescriptor())) {
             socket->abort();
             socket->deleteLater();
-            continue;
+        } else if (m_connections >= maxConnections) {
+            // Said, so that the asking process can tell why it shows the request itself.
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            socket->write(encodeReply(Reply::Refused));
+            socket->disconnectFromServer();
+        } else {
+            serve(socket);
         }
-        serve(socket);
     }
 }
 
@@ -178,9 +183,10 @@ void HelpInstanceServer::serve(QLocalSocket* socket)
 
     auto reader = std::make_shared<HelpRequestReader>();
     connect(socket, &QLocalSocket::readyRead, this, [this, socket, reader] {
-        if (reader->feed(socket->readAll()) == HelpRequestReader::Status::Incomplete)
+        // One request per connection: what comes after it is not read.
+        if (reader->status() != HelpRequestReader::Status::Incomplete ||
+            reader->feed(socket->readAll()) == HelpRequestReader::Status::Incomplete)
             return;
-        socket->disconnect(this); // one request per connection
         const bool accepted = reader->status() == HelpRequestReader::Status::Complete &&
                               reader->request().file == m_servedFile;
         socket->write(encodeReply(accepted ? Reply::Accepted : Reply::Refused));

@@ -424,6 +424,21 @@ private slots:
         QTRY_COMPARE(received.size(), 1);
     }
 
+    void everyRequestInTurnIsServed()
+    {
+        help::HelpInstanceServer viewer(servedFile);
+        QVERIFY(viewer.listen(m_name));
+        QSignalSpy received(&viewer, &help::HelpInstanceServer::requestReceived);
+        const int requests = 3 * help::HelpInstanceServer::maxConnections;
+        for (int i = 0; i < requests; ++i) {
+            QCOMPARE(runElsewhere(
+                         [&] { return help::forwardRequest(m_name, contentsRequest()).result; }),
+                     ForwardResult::Delivered);
+        }
+        QTRY_COMPARE(received.size(), requests);
+        QTRY_COMPARE(viewer.connectionCount(), 0);
+    }
+
     void idleConnectionsAreClosedAndCounted()
     {
         help::HelpInstanceServer viewer(servedFile);
@@ -440,7 +455,10 @@ private slots:
             QTRY_COMPARE(viewer.connectionCount(),
                          std::min(i + 1, help::HelpInstanceServer::maxConnections));
         }
-        // Those beyond the limit are sent away at once ...
+        // Those beyond the limit are refused at once ...
+        QCOMPARE(
+            runElsewhere([&] { return help::forwardRequest(m_name, contentsRequest()).result; }),
+            ForwardResult::Refused);
         for (int i = 0; i < extra; ++i) {
             QLocalSocket& client =
                 *clients[static_cast<size_t>(help::HelpInstanceServer::maxConnections + i)];
