@@ -100,6 +100,10 @@ private:
 
     HelpFile m_file;
     DiagnosticList m_problems;
+    // Stateless: a sequence cut off at a line's end is an error, not kept for the next line.
+    QStringDecoder m_decoder{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                       QStringDecoder::Flag::ConvertInitialBom};
+    QString m_lineBuffer;
     std::optional<TopicDraft> m_draft;
     int m_topicCount = 0;
     QHash<QString, int> m_firstLineOfId;
@@ -161,11 +165,13 @@ void Parser::handleLine(int lineNo, QByteArrayView raw)
         });
         return;
     }
-    // Stateless: a sequence cut off at the line's end is an error, not kept for the next line.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
-                                                     QStringDecoder::Flag::ConvertInitialBom);
-    const QString line = decoder(raw);
-    if (decoder.hasError()) {
+    // Into one buffer for all lines: most lines are needed only while they are read.
+    m_decoder.resetState();
+    if (const qsizetype space = m_decoder.requiredSpace(raw.size()); m_lineBuffer.size() < space)
+        m_lineBuffer.resize(space);
+    const QChar* end = m_decoder.appendToBuffer(m_lineBuffer.data(), raw);
+    const QStringView line(m_lineBuffer.constData(), end - m_lineBuffer.constData());
+    if (m_decoder.hasError()) {
         error(lineNo, [] { return QStringLiteral("the line is not valid UTF-8 text"); });
         return;
     }
@@ -177,11 +183,10 @@ void Parser::handleLine(int lineNo, QByteArrayView raw)
         return;
     }
 
-    if (line.startsWith(QLatin1Char('@')) && !line.startsWith(QLatin1String("@@")))
+    if (line.startsWith(u'@') && !line.startsWith(u"@@"))
         handleDirective(lineNo, line);
     else
-        handleText(lineNo,
-                   line.startsWith(QLatin1String("@@")) ? QStringView(line).sliced(1) : line);
+        handleText(lineNo, line.startsWith(u"@@") ? line.sliced(1) : line);
 }
 
 void Parser::handleText(int lineNo, QStringView text)
@@ -247,14 +252,14 @@ void Parser::handleDirective(int lineNo, QStringView line)
     qsizetype end = 1;
     while (end < line.size() && !line[end].isSpace())
         ++end;
-    const QString name = line.sliced(1, end - 1).toString();
-    const QString argument = line.sliced(end).trimmed().toString();
+    const QStringView name = line.sliced(1, end - 1);
+    const QStringView argument = line.sliced(end).trimmed();
 
-    if (name == QLatin1String("topic")) {
-        startTopic(lineNo, argument);
+    if (name == u"topic") {
+        startTopic(lineNo, argument.toString());
         return;
     }
-    if (name != QLatin1String("title") && name != QLatin1String("keywords")) {
+    if (name != u"title" && name != u"keywords") {
         error(lineNo, [&] { return QStringLiteral("unknown directive \"@%1\"").arg(name); });
         return;
     }
@@ -269,8 +274,8 @@ void Parser::handleDirective(int lineNo, QStringView line)
         });
         return;
     }
-    if (name == QLatin1String("title"))
-        setTitle(lineNo, argument);
+    if (name == u"title")
+        setTitle(lineNo, argument.toString());
     else
         addKeywords(lineNo, argument);
 }
