@@ -98,7 +98,8 @@ void BM_OpenFileOfProblems(benchmark::State& state)
 // A topic at the size limit of Markdown whose formatting Qt finds hardest.
 void BM_ShowHardTopic(benchmark::State& state)
 {
-    const QByteArray body = (QByteArray("*a").repeated(2000) + '\n').repeated(8);
+    const QByteArray line = QByteArray("*a").repeated(2000) + '\n';
+    const QByteArray body = line + line + QByteArray("*a").repeated(995);
     const QString path = written(QStringLiteral("hard.hlp"),
                                  "@topic a\n@title A\n\n" + body + "\n@topic b\n@title B\n\n" + body);
     help::HelpWindow window;

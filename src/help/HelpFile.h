@@ -38,7 +38,7 @@ namespace limits {
 inline constexpr qint64 fileBytes = 16 * 1024 * 1024;
 inline constexpr int topics = 100'000;
 inline constexpr int lineCharacters = 4'000;
-inline constexpr int bodyCharacters = 32 * 1024;
+inline constexpr int bodyCharacters = 10'000;
 inline constexpr int bodyLines = 1'000;
 inline constexpr int keywordsPerTopic = 100;
 inline constexpr int topicsPerKeyword = 100;

@@ -127,7 +127,7 @@ private slots:
             << "more than 1000 lines of text";
         QTest::newRow("too much body text")
             << QByteArray("@topic a\n@title A\n" + QByteArray(4000, 'x').append('\n').repeated(9))
-            << 11 << "more than 32768 characters of text";
+            << 5 << "more than 10000 characters of text";
         QTest::newRow("too many keywords in a topic")
             << QByteArray("@topic a\n@title A\n" + numbered("@keywords k%1\n", 100) +
                           "@keywords k100; k0\nx\n")
@@ -219,8 +219,10 @@ private slots:
 
     void aFileOfNothingButProblemsListsTheFirstAndCountsTheRest()
     {
-        const QByteArray text = "@topic a\n@title A\nx\n" + QByteArray("@\n").repeated(5000) +
-                                QByteArray("[y](topic:gone) [z](topic:gone)\n").repeated(750);
+        // 5,000 errors on lines 4 to 5003, then two warnings on every third line from 5006.
+        const QByteArray text =
+            "@topic a\n@title A\nx\n" + QByteArray("@\n").repeated(5000) +
+            numbered("@topic t%1\n@title T\n[y](topic:gone) [z](topic:gone)\n", 750);
         const HelpFile file = help::parseHelpText(text, QStringLiteral("m.hlp"));
         QCOMPARE(ofSeverity(file, Severity::Error).size(), 1001);
         QCOMPARE(ofSeverity(file, Severity::Warning).size(), 1000);
@@ -230,7 +232,8 @@ private slots:
         // The listed ones are the first by line.
         QCOMPARE(file.diagnostics[1].line, 4);
         QCOMPARE(ofSeverity(file, Severity::Error).constLast().line, 1003);
-        QCOMPARE(ofSeverity(file, Severity::Warning).constFirst().line, 5004);
+        QCOMPARE(ofSeverity(file, Severity::Warning).constFirst().line, 5006);
+        QCOMPARE(ofSeverity(file, Severity::Warning).constLast().line, 5006 + 3 * 499);
     }
 
     void linkTargetsAreFoundAsMarkdownWritesThem_data()
