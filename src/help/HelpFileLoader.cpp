@@ -75,17 +75,13 @@ ReadResult readRegularFile(const QString& path)
     if (file.get() < 0) {
         // Sockets, for one, cannot be opened at all: say what is there instead.
         const int error = errno;
-        struct stat status
-        {
-        };
+        struct stat status = {};
         if (error != ENOENT && ::stat(QFile::encodeName(path).constData(), &status) == 0 &&
             !S_ISREG(status.st_mode))
             return {{}, notRegular(status.st_mode)};
         return {{}, cannotRead(error)};
     }
-    struct stat status
-    {
-    };
+    struct stat status = {};
     if (::fstat(file.get(), &status) != 0)
         return {{}, cannotRead(errno)};
     if (!S_ISREG(status.st_mode))

@@ -25,9 +25,7 @@ namespace {
 // A folder, not a link to one, of this user's, that nobody else may enter.
 bool isPrivateFolder(const QString& path)
 {
-    struct stat status
-    {
-    };
+    struct stat status = {};
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
            status.st_uid == ::geteuid() && (status.st_mode & 077) == 0;
 }
@@ -50,9 +48,7 @@ bool peerIsUser(qintptr descriptor)
 
 bool isSocketFile(const QString& path)
 {
-    struct stat status
-    {
-    };
+    struct stat status = {};
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISSOCK(status.st_mode);
 }
 

@@ -48,9 +48,7 @@ auto runElsewhere(Call call)
 
 mode_t modeOf(const QString& path)
 {
-    struct stat status
-    {
-    };
+    struct stat status = {};
     if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
         return 0;
     return status.st_mode & 07777;
@@ -58,43 +56,40 @@ mode_t modeOf(const QString& path)
 
 bool isSocket(const QString& path)
 {
-    struct stat status
-    {
-    };
+    struct stat status = {};
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISSOCK(status.st_mode);
+}
+
+sockaddr_un addressOf(const QString& path)
+{
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    const QByteArray encoded = QFile::encodeName(path);
+    std::memcpy(address.sun_path, encoded.constData(),
+                std::min(sizeof(address.sun_path) - 1, static_cast<size_t>(encoded.size())));
+    return address;
+}
+
+// A socket bound to path; with a backlog it listens, but never takes a connection.
+int boundSocket(const QString& path, int backlog = 0)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const sockaddr_un address = addressOf(path);
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
+        (backlog > 0 && ::listen(fd, backlog) != 0)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
 }
 
 // What a crashed viewer leaves behind: a socket file that nobody listens on.
 bool leaveStaleSocket(const QString& path)
 {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    if (fd < 0)
-        return false;
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray encoded = QFile::encodeName(path);
-    std::memcpy(address.sun_path, encoded.constData(),
-                std::min(sizeof(address.sun_path) - 1, static_cast<size_t>(encoded.size())));
-    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
-    ::close(fd);
-    return bound;
-}
-
-// A socket that listens but never takes a connection: the system queues them.
-int listenWithoutAccepting(const QString& path)
-{
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray encoded = QFile::encodeName(path);
-    std::memcpy(address.sun_path, encoded.constData(),
-                std::min(sizeof(address.sun_path) - 1, static_cast<size_t>(encoded.size())));
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
-        ::listen(fd, 4) != 0) {
+    const int fd = boundSocket(path);
+    if (fd >= 0)
         ::close(fd);
-        return -1;
-    }
-    return fd;
+    return fd >= 0;
 }
 
 // Sets an environment variable for one test and puts it back afterwards.
@@ -127,18 +122,14 @@ private:
 // Returns 0 when it could not connect, 1 when it connected but got no answer, 2 when answered.
 int connectAsNobody(const QString& path)
 {
-    const QByteArray encoded = QFile::encodeName(path);
+    const sockaddr_un address = addressOf(path);
     const QByteArray frame = help::frameRequest(contentsRequest());
     const pid_t child = ::fork();
     if (child == 0) {
         if (::setgid(65534) != 0 || ::setuid(65534) != 0)
             ::_exit(9);
         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::memcpy(address.sun_path, encoded.constData(),
-                    std::min(sizeof(address.sun_path) - 1, static_cast<size_t>(encoded.size())));
-        if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0)
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0)
             ::_exit(0);
         [[maybe_unused]] const ssize_t sent =
             ::write(fd, frame.constData(), static_cast<size_t>(frame.size()));
@@ -374,7 +365,7 @@ private slots:
             connect(&silent, &QLocalServer::newConnection, this,
                     [&] { silent.nextPendingConnection(); });
         } else {
-            deaf = listenWithoutAccepting(m_name);
+            deaf = boundSocket(m_name, 4);
             QVERIFY(deaf >= 0);
         }
         QSignalSpy received(&viewer, &help::HelpInstanceServer::requestReceived);
