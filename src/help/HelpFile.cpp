@@ -13,9 +13,21 @@ bool HelpFile::hasErrors() const
 
 const HelpTopic* HelpFile::topic(const QString& id) const
 {
-    const auto it = std::find_if(topics.begin(), topics.end(),
-                                 [&id](const HelpTopic& t) { return t.id == id; });
-    return it == topics.end() ? nullptr : &*it;
+    const qsizetype row = topicRow(id);
+    return row < 0 ? nullptr : &topics[row];
+}
+
+qsizetype HelpFile::topicRow(const QString& id) const
+{
+    return m_rowOfId.value(id, -1);
+}
+
+void HelpFile::indexTopics()
+{
+    m_rowOfId.clear();
+    m_rowOfId.reserve(topics.size());
+    for (qsizetype row = 0; row < topics.size(); ++row)
+        m_rowOfId.insert(topics[row].id, row);
 }
 
 QString formatDiagnostic(const QString& path, const HelpDiagnostic& diagnostic)
@@ -24,8 +36,10 @@ QString formatDiagnostic(const QString& path, const HelpDiagnostic& diagnostic)
                              ? QStringLiteral("error")
                              : QStringLiteral("warning");
     if (diagnostic.line > 0)
-        return QStringLiteral("%1:%2: %3: %4").arg(path).arg(diagnostic.line).arg(kind,
-                                                                                  diagnostic.message);
+        return QStringLiteral("%1:%2: %3: %4")
+            .arg(path)
+            .arg(diagnostic.line)
+            .arg(kind, diagnostic.message);
     return QStringLiteral("%1: %2: %3").arg(path, kind, diagnostic.message);
 }
 

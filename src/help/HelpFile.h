@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -30,6 +31,21 @@ struct HelpDiagnostic
     friend bool operator==(const HelpDiagnostic&, const HelpDiagnostic&) = default;
 };
 
+// What a help file may hold. Beyond these the viewer's work would stop
+// growing with the file alone (Qt lays out long lists and long runs of
+// formatting in time that grows with their square), so they are errors.
+namespace limits {
+inline constexpr qint64 fileBytes = 16 * 1024 * 1024;
+inline constexpr int topics = 100'000;
+inline constexpr int lineCharacters = 4'000;
+inline constexpr int bodyCharacters = 10'000;
+inline constexpr int bodyLines = 1'000;
+inline constexpr int keywordsPerTopic = 100;
+inline constexpr int topicsPerKeyword = 100;
+inline constexpr int keywordListings = 200'000; // keywords of all topics together
+inline constexpr int listedProblems = 1'000;    // of each severity; the rest are counted
+} // namespace limits
+
 // A parsed help file. A file with errors keeps its diagnostics and no topics.
 struct HelpFile
 {
@@ -38,7 +54,13 @@ struct HelpFile
     QList<HelpDiagnostic> diagnostics;
 
     bool hasErrors() const;
+    // Constant time; they rely on indexTopics() since topics last changed.
     const HelpTopic* topic(const QString& id) const;
+    qsizetype topicRow(const QString& id) const; // -1 if there is none
+    void indexTopics();
+
+private:
+    QHash<QString, qsizetype> m_rowOfId;
 };
 
 // "path:line: error: message", the form compilers use, so editors can jump to it.

@@ -2,14 +2,18 @@
 
 #include "HelpFile.h"
 
-#include <QByteArray>
+#include <QByteArrayView>
+#include <QStringList>
+#include <QStringView>
 
 namespace help {
 
 // Parses the text of a help file (UTF-8); path only names the file in messages.
-HelpFile parseHelpText(const QByteArray& bytes, const QString& path);
+// The time it takes grows linearly with the text.
+HelpFile parseHelpText(QByteArrayView bytes, const QString& path);
 
-// Reads and parses a file; a file that cannot be read gives an error at line 0.
-HelpFile loadHelpFile(const QString& path);
+// The targets of the Markdown links on one line: what follows "](", after
+// blanks and an optional "<", up to a blank, ")" or ">".
+QStringList linkTargets(QStringView line);
 
 } // namespace help

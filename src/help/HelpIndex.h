@@ -2,6 +2,7 @@
 
 #include "HelpFile.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -25,13 +26,14 @@ public:
     const QList<Entry>& entries() const { return m_entries; }
 
     // The first entry whose keyword starts with prefix, ignoring case; -1 for
-    // an empty prefix or when none does.
+    // an empty prefix or when none does. Logarithmic time.
     qsizetype firstMatch(QStringView prefix) const;
     // The entry of exactly this keyword, ignoring case; -1 if there is none.
     qsizetype find(QStringView keyword) const;
 
 private:
     QList<Entry> m_entries;
+    QHash<QString, qsizetype> m_rowOfKey; // by case-folded keyword
 };
 
 } // namespace help

@@ -1,40 +1,70 @@
 #include "HelpInstance.h"
 
 #include <QCryptographicHash>
-#include <QDataStream>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
-#include <QRegularExpression>
+#include <QLockFile>
+#include <QTimer>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+#endif
 
 namespace help {
 namespace {
 
-constexpr quint32 maxRequestSize = 64 * 1024;
-constexpr char acceptedReply = 'A';
-constexpr char refusedReply = 'R';
+#ifdef Q_OS_UNIX
 
-QString userName()
+// A folder, not a link to one, of this user's, that nobody else may enter.
+bool isPrivateFolder(const QString& path)
 {
-    QString name = qEnvironmentVariable("USER");
-    if (name.isEmpty())
-        name = qEnvironmentVariable("LOGNAME");
-    if (name.isEmpty())
-        name = QDir::home().dirName();
-    // Socket names become file names; keep them plain.
-    name.remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]")));
-    return name.isEmpty() ? QStringLiteral("user") : name;
+    struct stat status = {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
+           status.st_uid == ::geteuid() && (status.st_mode & 077) == 0;
 }
 
-// A request travels as a 32-bit length followed by encodeRequest's bytes.
-QByteArray frame(const QByteArray& payload)
+// Whether the process at the other end runs as this user.
+bool peerIsUser(qintptr descriptor)
 {
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << static_cast<quint32>(payload.size());
-    bytes.append(payload);
-    return bytes;
+#if defined(SO_PEERCRED)
+    ucred credentials{};
+    socklen_t length = sizeof credentials;
+    return ::getsockopt(static_cast<int>(descriptor), SOL_SOCKET, SO_PEERCRED, &credentials,
+                        &length) == 0 &&
+           credentials.uid == ::geteuid();
+#else
+    uid_t uid = 0;
+    gid_t gid = 0;
+    return ::getpeereid(static_cast<int>(descriptor), &uid, &gid) == 0 && uid == ::geteuid();
+#endif
 }
+
+bool isSocketFile(const QString& path)
+{
+    struct stat status = {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISSOCK(status.st_mode);
+}
+
+#else
+
+bool peerIsUser(qintptr)
+{
+    return true; // a pipe of the user's session
+}
+
+bool isSocketFile(const QString&)
+{
+    return true;
+}
+
+#endif
 
 } // namespace
 
@@ -45,85 +75,209 @@ QString canonicalHelpPath(const QString& path)
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
-QString instanceServerName(const QString& canonicalPath)
+SocketFolder privateSocketFolder()
+{
+#ifdef Q_OS_UNIX
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && isPrivateFolder(runtime))
+        return {runtime, {}};
+    const QString own =
+        QDir(QDir::tempPath()).filePath(QStringLiteral("rollwright-help-%1").arg(::geteuid()));
+    const QByteArray encoded = QFile::encodeName(own);
+    if (::mkdir(encoded.constData(), 0700) == 0) {
+        ::chmod(encoded.constData(), 0700); // whatever the umask
+    } else if (errno != EEXIST) {
+        return {{},
+                QStringLiteral("cannot make the folder %1: %2").arg(own, qt_error_string(errno))};
+    }
+    if (!isPrivateFolder(own)) {
+        return {
+            {},
+            QStringLiteral("%1 is not a folder of this user's that only they can enter").arg(own)};
+    }
+    return {own, {}};
+#else
+    return {QStringLiteral("."), {}}; // local sockets are pipes of the user's session
+#endif
+}
+
+QString instanceServerName(const QString& folder, const QString& canonicalPath)
 {
     const QByteArray hash =
         QCryptographicHash::hash(canonicalPath.toUtf8(), QCryptographicHash::Sha256).toHex();
-    return QStringLiteral("rollwright-help-%1-%2")
-        .arg(userName(), QString::fromLatin1(hash.left(16)));
+    const QString name = QStringLiteral("rollwright-help-") + QString::fromLatin1(hash.left(16));
+#ifdef Q_OS_UNIX
+    return QDir(folder).filePath(name);
+#else
+    Q_UNUSED(folder);
+    return name;
+#endif
 }
 
-HelpInstanceServer::HelpInstanceServer(QObject* parent) : QObject(parent)
+HelpInstanceServer::HelpInstanceServer(const QString& servedFile, QObject* parent)
+    : QObject(parent), m_servedFile(servedFile)
 {
-    // No socket options: with them Qt replaces an existing socket silently,
-    // and a live viewer could not be told from a stale name.
+#ifndef Q_OS_UNIX
+    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+#endif
+    // On Unix no socket options: with them Qt replaces an existing socket
+    // silently, and a live viewer could not be told from a stale name.
     connect(&m_server, &QLocalServer::newConnection, this, &HelpInstanceServer::acceptConnections);
 }
 
 bool HelpInstanceServer::listen(const QString& name)
 {
-    return m_server.listen(name);
+    m_error.clear();
+    if (!m_server.listen(name))
+        return false;
+#ifdef Q_OS_UNIX
+    if (::chmod(QFile::encodeName(m_server.fullServerName()).constData(), 0600) != 0) {
+        m_error = QStringLiteral("cannot make %1 private: %2")
+                      .arg(m_server.fullServerName(), qt_error_string(errno));
+        m_server.close();
+        return false;
+    }
+#endif
+    return true;
+}
+
+QString HelpInstanceServer::errorString() const
+{
+    return m_error.isEmpty() ? m_server.errorString() : m_error;
 }
 
 void HelpInstanceServer::acceptConnections()
 {
     while (QLocalSocket* socket = m_server.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (socket->bytesAvailable() < 4)
-                return;
-            quint32 size = 0;
-            QDataStream(socket->peek(4)) >> size;
-            if (size > maxRequestSize) {
-                socket->write(&refusedReply, 1);
-                socket->disconnectFromServer();
-                return;
-            }
-            if (socket->bytesAvailable() < 4 + static_cast<qint64>(size))
-                return;
-            socket->skip(4);
-            const std::optional<HelpRequest> request = decodeRequest(socket->read(size));
-            socket->write(request ? &acceptedReply : &refusedReply, 1);
-            socket->flush();
-            if (request)
-                emit requestReceived(*request);
-        });
+        if (!peerIsUser(socket->socketDescriptor())) {
+            socket->abort();
+            socket->deleteLater();
+        } else if (m_connections >= maxConnections) {
+            // Said, so that the asking process can tell why it shows the request itself.
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            socket->write(encodeReply(Reply::Refused));
+            socket->disconnectFromServer();
+        } else {
+            serve(socket);
+        }
     }
 }
 
-ForwardResult forwardRequest(const QString& name, const HelpRequest& request, int timeoutMs)
+void HelpInstanceServer::serve(QLocalSocket* socket)
 {
+    ++m_connections;
+    connect(socket, &QObject::destroyed, this, [this] { --m_connections; });
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    // A connection that does not deliver its request in time goes, as does one that is done.
+    auto* idle = new QTimer(socket);
+    idle->setSingleShot(true);
+    connect(idle, &QTimer::timeout, socket, [socket] {
+        socket->abort();
+        socket->deleteLater();
+    });
+    idle->start(m_idleTimeoutMs);
+
+    auto reader = std::make_shared<HelpRequestReader>();
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket, reader] {
+        // One request per connection: what comes after it is not read.
+        if (reader->status() != HelpRequestReader::Status::Incomplete ||
+            reader->feed(socket->readAll()) == HelpRequestReader::Status::Incomplete)
+            return;
+        const bool accepted = reader->status() == HelpRequestReader::Status::Complete &&
+                              reader->request().file == m_servedFile;
+        socket->write(encodeReply(accepted ? Reply::Accepted : Reply::Refused));
+        socket->disconnectFromServer(); // once the reply is written
+        if (accepted)
+            emit requestReceived(reader->request());
+    });
+}
+
+Forwarding forwardRequest(const QString& name, const HelpRequest& request, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    const auto waited = [timeoutMs] {
+        return QStringLiteral("%1 s").arg(static_cast<double>(timeoutMs) / 1000.0);
+    };
     QLocalSocket socket;
     socket.connectToServer(name);
-    if (!socket.waitForConnected(timeoutMs))
-        return ForwardResult::NoViewer;
-    socket.write(frame(encodeRequest(request)));
-    if (!socket.waitForBytesWritten(timeoutMs))
-        return ForwardResult::NoViewer;
-    while (socket.bytesAvailable() < 1) {
-        if (!socket.waitForReadyRead(timeoutMs))
-            return ForwardResult::NoViewer;
+    if (!socket.waitForConnected(static_cast<int>(deadline.remainingTime()))) {
+        switch (socket.error()) {
+        case QLocalSocket::ServerNotFoundError:
+        case QLocalSocket::ConnectionRefusedError:
+            return {ForwardResult::NoViewer, {}};
+        case QLocalSocket::SocketAccessError:
+            return {ForwardResult::NotOurs,
+                    QStringLiteral("the socket %1 belongs to another user").arg(name)};
+        default:
+            return {ForwardResult::NotAnswered,
+                    QStringLiteral("the viewer at %1 did not let this one in within %2: %3")
+                        .arg(name, waited(), socket.errorString())};
+        }
     }
-    char reply = 0;
-    socket.getChar(&reply);
+    if (!peerIsUser(socket.socketDescriptor())) {
+        return {ForwardResult::NotOurs,
+                QStringLiteral("the socket %1 is held by another user's program").arg(name)};
+    }
+
+    socket.write(frameRequest(request));
+    while (socket.bytesToWrite() > 0 && socket.state() == QLocalSocket::ConnectedState &&
+           socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) {
+    }
+    // Bytes that start no reply of ours tell at once that no viewer of ours answers.
+    const auto startsReply = [&socket] {
+        const QByteArray start = socket.peek(replyBytes);
+        return encodeReply(Reply::Accepted).startsWith(start) ||
+               encodeReply(Reply::Refused).startsWith(start);
+    };
+    while (socket.bytesAvailable() < replyBytes && startsReply() &&
+           socket.state() == QLocalSocket::ConnectedState && !deadline.hasExpired()) {
+        socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
+    }
+    if (!startsReply()) {
+        return {
+            ForwardResult::NotOurs,
+            QStringLiteral("what holds %1 answered as no Rollwright help viewer does").arg(name)};
+    }
+    if (socket.bytesAvailable() < replyBytes && socket.state() != QLocalSocket::ConnectedState) {
+        return {ForwardResult::NotOurs,
+                QStringLiteral("what holds %1 hung up without an answer").arg(name)};
+    }
+    if (socket.bytesAvailable() < replyBytes) {
+        return {ForwardResult::NotAnswered,
+                QStringLiteral("the viewer at %1 did not answer within %2").arg(name, waited())};
+    }
+    const std::optional<Reply> reply = decodeReply(socket.read(replyBytes));
     socket.disconnectFromServer();
-    return reply == acceptedReply ? ForwardResult::Delivered : ForwardResult::NoViewer;
+    if (reply == Reply::Refused) {
+        return {ForwardResult::Refused,
+                QStringLiteral("the viewer at %1 refused the request").arg(name)};
+    }
+    return {ForwardResult::Delivered, {}};
 }
 
-InstanceRole claimInstance(HelpInstanceServer& server, const QString& name,
-                           const HelpRequest& request)
+Claim claimInstance(HelpInstanceServer& server, const QString& name, const HelpRequest& request,
+                    int timeoutMs)
 {
-    if (forwardRequest(name, request) == ForwardResult::Delivered)
-        return InstanceRole::Forwarded;
+    // Starting viewers take turns, so that none removes a socket that another has just made.
+    QLockFile turn(name + QStringLiteral(".lock"));
+    if (!turn.tryLock(2 * timeoutMs + 1000)) {
+        return {InstanceRole::Alone,
+                QStringLiteral("another viewer of this file kept %1 locked").arg(turn.fileName())};
+    }
+    const Forwarding forwarding = forwardRequest(name, request, timeoutMs);
+    if (forwarding.result == ForwardResult::Delivered)
+        return {InstanceRole::Forwarded, {}};
+    if (forwarding.result != ForwardResult::NoViewer)
+        return {InstanceRole::Alone, forwarding.reason};
+
     if (server.listen(name))
-        return InstanceRole::Serving;
-    if (server.serverError() != QAbstractSocket::AddressInUseError)
-        return InstanceRole::Alone;
-    // Another viewer may have started just now; only a name nobody answers on is stale.
-    if (forwardRequest(name, request) == ForwardResult::Delivered)
-        return InstanceRole::Forwarded;
-    QLocalServer::removeServer(name);
-    return server.listen(name) ? InstanceRole::Serving : InstanceRole::Alone;
+        return {InstanceRole::Serving, {}};
+    // Nobody listens on a socket file that is there: a crashed viewer left it.
+    if (server.serverError() == QAbstractSocket::AddressInUseError && isSocketFile(name) &&
+        QFile::remove(name) && server.listen(name))
+        return {InstanceRole::Serving, {}};
+    return {InstanceRole::Alone,
+            QStringLiteral("cannot wait for requests at %1: %2").arg(name, server.errorString())};
 }
 
 } // namespace help

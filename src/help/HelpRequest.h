@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
-
 #include <optional>
 
 namespace help {
@@ -28,6 +28,43 @@ struct HelpRequest
 
 // The form in which a second viewer process hands its request to the running one.
 QByteArray encodeRequest(const HelpRequest& request);
-std::optional<HelpRequest> decodeRequest(const QByteArray& bytes);
+std::optional<HelpRequest> decodeRequest(QByteArrayView bytes);
+
+// On the socket a request travels as a frame: its length as 32 bits, big-endian,
+// then encodeRequest's bytes. The viewer answers with a reply.
+inline constexpr quint32 maxRequestBytes = 64 * 1024;
+QByteArray frameRequest(const HelpRequest& request);
+
+enum class Reply
+{
+    Accepted,
+    Refused,
+};
+// Five bytes: a mark that only a viewer of ours sends, then the answer.
+inline constexpr qsizetype replyBytes = 5;
+QByteArray encodeReply(Reply reply);
+std::optional<Reply> decodeReply(QByteArrayView bytes);
+
+// Gathers one request frame from the bytes as they arrive.
+class HelpRequestReader
+{
+public:
+    enum class Status
+    {
+        Incomplete,
+        Complete, // request() holds it
+        Refused,  // too long, or not a request
+    };
+
+    // Bytes after a complete frame or a refusal are ignored.
+    Status feed(QByteArrayView bytes);
+    Status status() const { return m_status; }
+    const HelpRequest& request() const { return m_request; }
+
+private:
+    QByteArray m_buffer;
+    Status m_status = Status::Incomplete;
+    HelpRequest m_request;
+};
 
 } // namespace help

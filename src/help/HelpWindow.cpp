@@ -1,23 +1,27 @@
 #include "HelpWindow.h"
 
-#include "HelpFileParser.h"
+#include "HelpFileLoader.h"
 #include "HelpInstance.h"
+#include "TopicDocument.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QHBoxLayout>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QToolTip>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -40,6 +44,27 @@ QListWidget* makeWrappingList(const QString& objectName, const QString& accessib
     list->setResizeMode(QListView::Adjust);
     list->setSpacing(1);
     return list;
+}
+
+// Wrapping needs a text layout of every item, about 35 µs each: a long list
+// shows one line per item instead, cut short, the whole text in its tooltip.
+constexpr qsizetype maxWrappedItems = 2000;
+
+void fillList(QListWidget* list, const QStringList& texts)
+{
+    const QSignalBlocker blocker(list);
+    const bool wrap = texts.size() <= maxWrappedItems;
+    list->clear();
+    list->setWordWrap(wrap);
+    list->setUniformItemSizes(!wrap);
+    list->addItems(texts);
+}
+
+bool opensOutside(const QUrl& url)
+{
+    const QString scheme = url.scheme().toLower();
+    return scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
+           scheme == QLatin1String("mailto");
 }
 
 } // namespace
@@ -82,12 +107,17 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent)
     m_panes->setAccessibleName(tr("Contents and Index"));
     m_panes->addTab(m_contentsList, tr("&Contents"));
     m_panes->addTab(m_indexPane, tr("I&ndex"));
+    m_contentsList->viewport()->installEventFilter(this);
+    m_indexList->viewport()->installEventFilter(this);
 
     m_topicView = new QTextBrowser;
     m_topicView->setObjectName(QStringLiteral("topicView"));
     m_topicView->setAccessibleName(tr("Topic"));
     m_topicView->setOpenLinks(false);
-    m_topicView->document()->setDocumentMargin(12);
+    m_topicDocument = new TopicDocument(m_topicView);
+    m_topicDocument->setDefaultFont(m_topicView->document()->defaultFont());
+    m_topicDocument->setDocumentMargin(12);
+    m_topicView->setDocument(m_topicDocument);
 
     auto* splitter = new QSplitter(Qt::Horizontal);
     splitter->addWidget(m_panes);
@@ -164,18 +194,20 @@ void HelpWindow::setHelpFile(HelpFile file)
 
 void HelpWindow::buildContents()
 {
-    const QSignalBlocker blocker(m_contentsList);
-    m_contentsList->clear();
+    QStringList titles;
+    titles.reserve(m_file.topics.size());
     for (const HelpTopic& topic : std::as_const(m_file.topics))
-        m_contentsList->addItem(topic.title);
+        titles.append(topic.title);
+    fillList(m_contentsList, titles);
 }
 
 void HelpWindow::buildIndex()
 {
-    const QSignalBlocker blocker(m_indexList);
-    m_indexList->clear();
+    QStringList keywords;
+    keywords.reserve(m_index.entries().size());
     for (const HelpIndex::Entry& entry : m_index.entries())
-        m_indexList->addItem(entry.keyword);
+        keywords.append(entry.keyword);
+    fillList(m_indexList, keywords);
 }
 
 void HelpWindow::showContents()
@@ -211,6 +243,13 @@ void HelpWindow::openLink(const QUrl& url)
                            "<p>Use <b>Back</b> to return.</p>")
                             .arg(escaped(url.path())));
         }
+        return;
+    }
+    // Anything else could start a program or open a local file.
+    if (!opensOutside(url)) {
+        showMessage(tr("<h2>Link not followed</h2><p>This link leads to <b>%1</b>; help topics "
+                       "open only web and mail addresses.</p>")
+                        .arg(escaped(url.toString())));
         return;
     }
     QDesktopServices::openUrl(url);
@@ -255,24 +294,26 @@ void HelpWindow::render(const Page& page)
 {
     if (page.kind == Page::Kind::Topic) {
         const HelpTopic* topic = m_file.topic(page.key);
-        m_topicView->setMarkdown(QStringLiteral("# %1\n\n%2").arg(topic->title, topic->body));
+        m_topicDocument->showMarkdown(QStringLiteral("# %1\n\n%2").arg(topic->title, topic->body));
     } else {
         const qsizetype entry = m_index.find(page.key);
-        QString html = tr("<h2>%1</h2><p>These topics are about this keyword:</p><ul>")
-                           .arg(escaped(page.key));
+        QString html =
+            tr("<h2>%1</h2><p>These topics are about this keyword:</p><ul>").arg(escaped(page.key));
         for (const QString& id : m_index.entries()[entry].topicIds) {
             html += QStringLiteral("<li><a href=\"%1:%2\">%3</a></li>")
                         .arg(QString::fromUtf16(topicLinkScheme), escaped(id),
                              escaped(m_file.topic(id)->title));
         }
-        m_topicView->setHtml(html + QStringLiteral("</ul>"));
+        m_topicDocument->showHtml(html + QStringLiteral("</ul>"));
     }
+    m_topicView->verticalScrollBar()->setValue(0);
     syncContentsSelection();
 }
 
 void HelpWindow::showMessage(const QString& html)
 {
-    m_topicView->setHtml(html);
+    m_topicDocument->showHtml(html);
+    m_topicView->verticalScrollBar()->setValue(0);
 }
 
 void HelpWindow::showErrors()
@@ -328,14 +369,11 @@ void HelpWindow::displaySelectedKeyword()
 void HelpWindow::syncContentsSelection()
 {
     const QSignalBlocker blocker(m_contentsList);
-    const QString id = currentTopicId();
-    for (int row = 0; row < m_file.topics.size(); ++row) {
-        if (m_file.topics[row].id == id) {
-            m_contentsList->setCurrentRow(row);
-            return;
-        }
-    }
-    m_contentsList->clearSelection();
+    const qsizetype row = m_file.topicRow(currentTopicId());
+    if (row >= 0)
+        m_contentsList->setCurrentRow(static_cast<int>(row));
+    else
+        m_contentsList->clearSelection();
 }
 
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
@@ -353,6 +391,19 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
         default:
             break;
         }
+    }
+    // In a long list an item is cut short to one line; its tooltip shows all of it.
+    if (event->type() == QEvent::ToolTip &&
+        (watched == m_contentsList->viewport() || watched == m_indexList->viewport())) {
+        auto* list = watched == m_contentsList->viewport() ? m_contentsList : m_indexList;
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QListWidgetItem* item = list->itemAt(help->pos());
+        if (item && !list->wordWrap())
+            QToolTip::showText(help->globalPos(), item->text(), list->viewport(),
+                               list->visualItemRect(item));
+        else
+            QToolTip::hideText();
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

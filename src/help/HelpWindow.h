@@ -18,6 +18,8 @@ class QUrl;
 
 namespace help {
 
+class TopicDocument;
+
 // The viewer's window: Contents and Index panes beside the chosen topic.
 class HelpWindow : public QWidget
 {
@@ -82,6 +84,7 @@ private:
     QPushButton* m_displayButton = nullptr;
     QPushButton* m_backButton = nullptr;
     QTextBrowser* m_topicView = nullptr;
+    TopicDocument* m_topicDocument = nullptr;
 };
 
 } // namespace help

@@ -1,7 +1,8 @@
 #include "HelpCommandLine.h"
-#include "HelpFileParser.h"
+#include "HelpFileLoader.h"
 #include "HelpInstance.h"
 #include "HelpWindow.h"
+#include "TerminationSignals.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -59,14 +60,18 @@ int main(int argc, char* argv[])
     help::HelpRequest request = commandLine.request;
     request.file = help::canonicalHelpPath(request.file);
 
-    help::HelpInstanceServer server;
-    const help::InstanceRole role =
-        help::claimInstance(server, help::instanceServerName(request.file), request);
-    if (role == help::InstanceRole::Forwarded)
+    help::quitOnTerminationSignals();
+    help::HelpInstanceServer server(request.file);
+    const help::SocketFolder folder = help::privateSocketFolder();
+    help::Claim claim{help::InstanceRole::Alone, folder.problem};
+    if (!folder.path.isEmpty())
+        claim = help::claimInstance(server, help::instanceServerName(folder.path, request.file),
+                                    request);
+    if (claim.role == help::InstanceRole::Forwarded)
         return 0;
-    if (role == help::InstanceRole::Alone) {
-        err << program << ": warning: later requests will open further windows: "
-            << server.errorString() << '\n';
+    if (claim.role == help::InstanceRole::Alone) {
+        err << program << ": warning: " << claim.reason
+            << "; this window opens on its own, and later requests will open further windows\n";
         err.flush();
     }
 

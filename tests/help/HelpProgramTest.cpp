@@ -1,7 +1,12 @@
 #include "HelpTestFiles.h"
+#include "help/HelpInstance.h"
 
+#include <QElapsedTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QTest>
+#include <sys/stat.h>
 
 // The program's exit codes and output, for what it can do without a window.
 class HelpProgramTest : public QObject
@@ -39,6 +44,95 @@ private slots:
         QCOMPARE(run.out, (bad + QStringLiteral(":3: error: unknown directive \"@oops\"\n")).toUtf8());
     }
 
+    void checkAnswersAtOnceForWhatIsNoHelpFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("named pipe") << "fifo"
+                                    << "this is a named pipe, not a help file";
+        QTest::newRow("link to /dev/zero") << "zero"
+                                           << "this is a device, not a help file";
+    }
+
+    void checkAnswersAtOnceForWhatIsNoHelpFile()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Rollwright.hlp"));
+        if (kind == "fifo")
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        else
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        const Run run = start({QStringLiteral("--check"), path});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.out,
+                 (path + QStringLiteral(": error: ") + message + QLatin1Char('\n')).toUtf8());
+    }
+
+    void checkReadsAHundredThousandTopicsInBoundedTime()
+    {
+        QTemporaryDir dir;
+        const QString path = writeHelpFile(dir, QStringLiteral("big.hlp"), linkedTopics(100'000));
+        const Run run = start({QStringLiteral("--check"), path});
+        QVERIFY2(run.exitCode == 0, run.out.left(500).constData());
+        QVERIFY(run.out.isEmpty());
+    }
+
+    void viewerOpensItsOwnWindowWhenTheSocketIsHeldByAStranger()
+    {
+        QTemporaryDir runtime;
+        QTemporaryDir dir;
+        const QString path = writeHelpFile(dir, QStringLiteral("R.hlp"), sampleHelp);
+        QLocalServer squatter;
+        QVERIFY(squatter.listen(socketOf(runtime, path)));
+        QByteArray stolen;
+        connect(&squatter, &QLocalServer::newConnection, this, [&] {
+            QLocalSocket* socket = squatter.nextPendingConnection();
+            connect(socket, &QLocalSocket::readyRead, socket, [&stolen, socket] {
+                stolen += socket->readAll();
+                socket->write("A");
+            });
+        });
+
+        QProcess viewer;
+        viewer.setProcessEnvironment(withRuntimeFolder(runtime));
+        viewer.start(QStringLiteral(ROLLWRIGHT_HELP_PROGRAM), {QStringLiteral("--contents"), path});
+        QVERIFY(viewer.waitForStarted());
+        QByteArray err;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (err += viewer.readAllStandardError()).contains("no Rollwright help viewer"),
+            hangBoundMs);
+        QVERIFY2(err.contains("this window opens on its own"), err.constData());
+        QTest::qWait(300);
+        QCOMPARE(viewer.state(), QProcess::Running); // its window is open
+        viewer.kill();
+        viewer.waitForFinished();
+        QVERIFY(squatter.isListening());
+    }
+
+    void terminatedViewerRemovesItsSocket()
+    {
+        QTemporaryDir runtime;
+        QTemporaryDir dir;
+        const QString path = writeHelpFile(dir, QStringLiteral("R.hlp"), sampleHelp);
+        const QString socket = socketOf(runtime, path);
+
+        QProcess viewer;
+        viewer.setProcessEnvironment(withRuntimeFolder(runtime));
+        viewer.start(QStringLiteral(ROLLWRIGHT_HELP_PROGRAM), {QStringLiteral("--contents"), path});
+        QVERIFY(viewer.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(socket), hangBoundMs);
+
+        viewer.terminate(); // SIGTERM
+        QVERIFY(viewer.waitForFinished(hangBoundMs));
+        QCOMPARE(viewer.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(viewer.exitCode(), 0);
+        QVERIFY(!QFileInfo::exists(socket));
+    }
+
     void checkPassesTheShippedFile()
     {
         const Run run = start({QStringLiteral("--check"), QStringLiteral(ROLLWRIGHT_HELP_FILE)});
@@ -47,6 +141,19 @@ private slots:
     }
 
 private:
+    // The viewer's socket for path when its runtime folder is runtime.
+    static QString socketOf(const QTemporaryDir& runtime, const QString& path)
+    {
+        return help::instanceServerName(runtime.path(), help::canonicalHelpPath(path));
+    }
+
+    static QProcessEnvironment withRuntimeFolder(const QTemporaryDir& runtime)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        return environment;
+    }
+
     struct Run
     {
         int exitCode = -1;
@@ -58,8 +165,11 @@ private:
     {
         QProcess process;
         process.start(QStringLiteral(ROLLWRIGHT_HELP_PROGRAM), arguments);
-        if (!process.waitForFinished(30000))
+        if (!process.waitForFinished(hangBoundMs)) {
+            process.kill();
+            process.waitForFinished();
             return {};
+        }
         return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
     }
 };

@@ -1,3 +1,4 @@
+#include "help/HelpFileLoader.h"
 #include "help/HelpFileParser.h"
 #include "help/HelpIndex.h"
 

@@ -1,0 +1,157 @@
+// The help viewer with the largest and hardest files it takes: checking them,
+// opening them in a window (offscreen) at their first topic, the Index and
+// topics of the costliest Markdown.
+#include "help/HelpFileLoader.h"
+#include "help/HelpIndex.h"
+#include "help/HelpWindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QTemporaryDir& folder()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+QString written(const QString& name, const QByteArray& content)
+{
+    const QString path = folder().filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        std::abort();
+    return path;
+}
+
+// count topics, each linking to the next, with a keyword of its own; every
+// thousandth also lists "Dice", so that keyword has count / 1000 topics.
+QByteArray linkedTopics(int count, const QByteArray& body = {})
+{
+    QByteArray text;
+    for (int i = 0; i < count; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        text += "@topic t" + n + "\n@title Topic " + n + "\n@keywords k" + n +
+                (i % 1000 == 0 ? "; Dice" : "") + "\n\nSee [the next one](topic:t" +
+                QByteArray::number((i + 1) % count) + ").\n" + body + "\n";
+    }
+    return text;
+}
+
+// Nearly 16 MiB of plain topics: the largest file the viewer takes.
+QByteArray largestFile()
+{
+    const QByteArray body = QByteArray("Roll the dice and read the results. ").repeated(4) + '\n';
+    QByteArray text = linkedTopics(95'000, body);
+    text.truncate(text.lastIndexOf("@topic", 16 * 1024 * 1024 - 1));
+    return text;
+}
+
+void openAtFirstTopic(benchmark::State& state, const QString& path)
+{
+    for (auto _ : state) {
+        help::HelpWindow window;
+        window.show();
+        window.performRequest({help::HelpRequest::Mode::Contents, {}, path, {}});
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.currentTopicId());
+    }
+}
+
+void BM_CheckLinkedTopics(benchmark::State& state)
+{
+    const QString path = written(QStringLiteral("linked.hlp"), linkedTopics(static_cast<int>(state.range(0))));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(help::loadHelpFile(path).topics.size());
+}
+
+void BM_OpenLinkedTopics(benchmark::State& state)
+{
+    openAtFirstTopic(state, written(QStringLiteral("linked.hlp"), linkedTopics(static_cast<int>(state.range(0)))));
+}
+
+void BM_CheckLargestFile(benchmark::State& state)
+{
+    const QString path = written(QStringLiteral("largest.hlp"), largestFile());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(help::loadHelpFile(path).topics.size());
+}
+
+void BM_OpenLargestFile(benchmark::State& state)
+{
+    openAtFirstTopic(state, written(QStringLiteral("largest.hlp"), largestFile()));
+}
+
+// 16 MiB of nothing but problems: eight million lines of a bare "@".
+void BM_OpenFileOfProblems(benchmark::State& state)
+{
+    QByteArray text = QByteArray("@\n").repeated(8 * 1024 * 1024);
+    openAtFirstTopic(state, written(QStringLiteral("problems.hlp"), text));
+}
+
+// A topic at the size limit of Markdown whose formatting Qt finds hardest.
+void BM_ShowHardTopic(benchmark::State& state)
+{
+    const QByteArray line = QByteArray("*a").repeated(2000) + '\n';
+    const QByteArray body = line + line + QByteArray("*a").repeated(995);
+    const QString path = written(QStringLiteral("hard.hlp"),
+                                 "@topic a\n@title A\n\n" + body + "\n@topic b\n@title B\n\n" + body);
+    help::HelpWindow window;
+    window.show();
+    window.performRequest({help::HelpRequest::Mode::Contents, {}, path, {}});
+    bool second = false;
+    for (auto _ : state) {
+        window.showTopic(second ? QStringLiteral("b") : QStringLiteral("a"));
+        second = !second;
+        QApplication::processEvents();
+    }
+}
+
+// Index > "Dice" > Display, the keyword listed by the most topics allowed.
+void BM_DisplayKeyword(benchmark::State& state)
+{
+    const QString path = written(QStringLiteral("linked.hlp"), linkedTopics(100'000));
+    help::HelpWindow window;
+    window.show();
+    window.performRequest({help::HelpRequest::Mode::Index, QStringLiteral("dice"), path, {}});
+    auto* edit = window.findChild<QLineEdit*>(QStringLiteral("keywordEdit"));
+    for (auto _ : state) {
+        window.showTopic(QStringLiteral("t1"));
+        emit edit->returnPressed();
+        QApplication::processEvents();
+    }
+}
+
+void BM_TypeKeywordPrefix(benchmark::State& state)
+{
+    const help::HelpIndex index(help::loadHelpFile(written(QStringLiteral("linked.hlp"), linkedTopics(100'000))));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(index.firstMatch(u"k9999"));
+}
+
+} // namespace
+
+BENCHMARK(BM_CheckLinkedTopics)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenLinkedTopics)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckLargestFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenLargestFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenFileOfProblems)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowHardTopic)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DisplayKeyword)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypeKeywordPrefix)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
