@@ -58,7 +58,7 @@ void openAtFirstTopic(benchmark::State& state, const QString& path)
     for (auto _ : state) {
         help::HelpWindow window;
         window.show();
-        window.performRequest({help::HelpRequest::Mode::Contents, {}, path, {}});
+        window.performRequest({help::HelpRequest::Mode::Contents, {}, path});
         QApplication::processEvents();
         benchmark::DoNotOptimize(window.currentTopicId());
     }
@@ -104,7 +104,7 @@ void BM_ShowHardTopic(benchmark::State& state)
                                  "@topic a\n@title A\n\n" + body + "\n@topic b\n@title B\n\n" + body);
     help::HelpWindow window;
     window.show();
-    window.performRequest({help::HelpRequest::Mode::Contents, {}, path, {}});
+    window.performRequest({help::HelpRequest::Mode::Contents, {}, path});
     bool second = false;
     for (auto _ : state) {
         window.showTopic(second ? QStringLiteral("b") : QStringLiteral("a"));
@@ -119,7 +119,7 @@ void BM_DisplayKeyword(benchmark::State& state)
     const QString path = written(QStringLiteral("linked.hlp"), linkedTopics(100'000));
     help::HelpWindow window;
     window.show();
-    window.performRequest({help::HelpRequest::Mode::Index, QStringLiteral("dice"), path, {}});
+    window.performRequest({help::HelpRequest::Mode::Index, QStringLiteral("dice"), path});
     auto* edit = window.findChild<QLineEdit*>(QStringLiteral("keywordEdit"));
     for (auto _ : state) {
         window.showTopic(QStringLiteral("t1"));

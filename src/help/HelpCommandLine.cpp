@@ -1,5 +1,7 @@
 #include "HelpCommandLine.h"
 
+#include <QCommandLineParser>
+
 namespace help {
 namespace {
 
@@ -10,83 +12,69 @@ HelpCommandLine invalid(const QString& error)
     return result;
 }
 
-std::optional<quint64> parseWindowId(const QString& text)
+QString dashed(const QString& name)
 {
-    bool ok = false;
-    const quint64 value = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
-                              ? text.mid(2).toULongLong(&ok, 16)
-                              : text.toULongLong(&ok, 10);
-    return ok ? std::optional<quint64>(value) : std::nullopt;
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
 } // namespace
 
 HelpCommandLine parseHelpCommandLine(const QStringList& arguments)
 {
-    std::optional<HelpCommandLine::Action> action;
+    const QCommandLineOption contents(QStringLiteral("contents"));
+    const QCommandLineOption partialKey(QStringLiteral("partial-key"), QString(), QStringLiteral("KEYWORD"));
+    const QCommandLineOption check(QStringLiteral("check"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions({contents, partialKey, check, help, version});
+
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty())
+            return invalid(QStringLiteral("unknown option \"%1\"").arg(dashed(unknown.constFirst())));
+        // The one option with a value.
+        return invalid(QStringLiteral("--partial-key needs a keyword (it may be \"\")"));
+    }
+
     HelpCommandLine result;
-    QStringList files;
-    bool optionsEnded = false;
+    if (parser.isSet(help)) {
+        result.action = HelpCommandLine::Action::Usage;
+        return result;
+    }
+    if (parser.isSet(version)) {
+        result.action = HelpCommandLine::Action::Version;
+        return result;
+    }
 
-    const auto setAction = [&action](HelpCommandLine::Action wanted) {
-        if (action)
-            return false;
-        action = wanted;
-        return true;
-    };
-
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& arg = arguments[i];
-        if (optionsEnded || !arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
-            files.append(arg);
-            continue;
-        }
-        const bool hasValue = i + 1 < arguments.size();
-        if (arg == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (arg == QLatin1String("--contents")) {
-            if (!setAction(HelpCommandLine::Action::Show))
-                return invalid(QStringLiteral("--contents cannot be combined with another request"));
-            result.request.mode = HelpRequest::Mode::Contents;
-        } else if (arg == QLatin1String("--partial-key")) {
-            if (!hasValue)
-                return invalid(QStringLiteral("--partial-key needs a keyword (it may be \"\")"));
-            if (!setAction(HelpCommandLine::Action::Show))
-                return invalid(QStringLiteral("--partial-key cannot be combined with another request"));
+    // One request, once.
+    const QStringList given = parser.optionNames();
+    const qsizetype requests = given.count(QStringLiteral("contents")) +
+                               given.count(QStringLiteral("partial-key")) + given.count(QStringLiteral("check"));
+    if (requests == 0)
+        return invalid(QStringLiteral("say what to show: --contents or --partial-key"));
+    if (requests > 1) {
+        const QString first = given.constFirst();
+        return invalid(QStringLiteral("--%1 cannot be combined with another request").arg(first));
+    }
+    if (parser.isSet(check)) {
+        result.action = HelpCommandLine::Action::Check;
+    } else {
+        result.action = HelpCommandLine::Action::Show;
+        if (parser.isSet(partialKey)) {
             result.request.mode = HelpRequest::Mode::Index;
-            result.request.keyword = arguments[++i];
-        } else if (arg == QLatin1String("--owner")) {
-            if (!hasValue)
-                return invalid(QStringLiteral("--owner needs a window id"));
-            if (result.request.owner)
-                return invalid(QStringLiteral("--owner is given twice"));
-            result.request.owner = parseWindowId(arguments[++i]);
-            if (!result.request.owner)
-                return invalid(QStringLiteral("--owner needs a window id, not \"%1\"").arg(arguments[i]));
-        } else if (arg == QLatin1String("--check")) {
-            if (!setAction(HelpCommandLine::Action::Check))
-                return invalid(QStringLiteral("--check cannot be combined with another request"));
-        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            result.action = HelpCommandLine::Action::Usage;
-            return result;
-        } else if (arg == QLatin1String("--version")) {
-            result.action = HelpCommandLine::Action::Version;
-            return result;
-        } else {
-            return invalid(QStringLiteral("unknown option \"%1\"").arg(arg));
+            result.request.keyword = parser.value(partialKey);
         }
     }
 
-    if (!action)
-        return invalid(QStringLiteral("say what to show: --contents or --partial-key"));
+    const QStringList files = parser.positionalArguments();
     if (files.isEmpty())
         return invalid(QStringLiteral("no help file given"));
     if (files.size() > 1)
         return invalid(QStringLiteral("only one help file can be given, not %1").arg(files.size()));
     if (files.constFirst().isEmpty())
         return invalid(QStringLiteral("the help file's name is empty"));
-
-    result.action = *action;
     result.request.file = files.constFirst();
     return result;
 }
@@ -94,15 +82,14 @@ HelpCommandLine parseHelpCommandLine(const QStringList& arguments)
 QString helpUsageText(const QString& program)
 {
     return QStringLiteral(
-               "Usage: %1 --contents FILE [--owner WINDOWID]\n"
-               "       %1 --partial-key KEYWORD FILE [--owner WINDOWID]\n"
+               "Usage: %1 --contents FILE\n"
+               "       %1 --partial-key KEYWORD FILE\n"
                "       %1 --check FILE\n"
                "\n"
                "  --contents           show the help file's contents and its first topic\n"
                "  --partial-key KEYWORD\n"
                "                       show the index, its keyword field holding KEYWORD\n"
                "                       (which may be \"\")\n"
-               "  --owner WINDOWID     the asking window's native id (decimal or 0x...)\n"
                "  --check              list the problems of FILE; exit 1 if there are any\n"
                "  --help, --version    print this text or the version\n"
                "\n"

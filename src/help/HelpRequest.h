@@ -19,9 +19,6 @@ struct HelpRequest
     Mode mode = Mode::Contents;
     QString keyword;
     QString file;
-    // The asking window's native id. Accepted for callers that pass it; the
-    // viewer is a window of its own and does not tie itself to the caller.
-    std::optional<quint64> owner;
 
     friend bool operator==(const HelpRequest&, const HelpRequest&) = default;
 };

@@ -1,5 +1,7 @@
 #include "HelpWindow.h"
 
+#include "Identity.h"
+
 #include "HelpFileLoader.h"
 #include "HelpInstance.h"
 #include "TopicDocument.h"
@@ -71,7 +73,7 @@ bool opensOutside(const QUrl& url)
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent)
 {
-    setWindowTitle(tr("Rollwright Help"));
+    setWindowTitle(tr("%1 Help").arg(QString::fromUtf8(Identity::Title)));
     resize(880, 620);
 
     m_backButton = new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), tr("&Back"));
@@ -332,8 +334,9 @@ void HelpWindow::showErrors()
                     : QStringLiteral("<li>%1</li>").arg(escaped(message));
     }
     html += QStringLiteral("</ul>");
-    html += tr("<p>Rollwright's help file, Rollwright.hlp, belongs in the same folder as the "
-               "program; installing Rollwright again restores it.</p>");
+    html += tr("<p>%1's help file, Rollwright.hlp, belongs in the same folder as the "
+               "program; installing %1 again restores it.</p>")
+                .arg(QString::fromUtf8(Identity::Title));
     showMessage(html);
 }
 

@@ -2,6 +2,7 @@
 #include "HelpFileLoader.h"
 #include "HelpInstance.h"
 #include "HelpWindow.h"
+#include "Identity.h"
 #include "TerminationSignals.h"
 
 #include <QApplication>
@@ -40,7 +41,7 @@ int main(int argc, char* argv[])
         out << help::helpUsageText(program);
         return 0;
     case Action::Version:
-        out << program << ' ' << ROLLWRIGHT_VERSION << '\n';
+        out << program << ' ' << Identity::Version << '\n';
         return 0;
     case Action::Check: {
         const help::HelpFile file = help::loadHelpFile(commandLine.request.file);
@@ -55,7 +56,7 @@ int main(int argc, char* argv[])
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("rollwright-help"));
-    QApplication::setApplicationVersion(QStringLiteral(ROLLWRIGHT_VERSION));
+    QApplication::setApplicationVersion(QString::fromUtf8(Identity::Version));
 
     help::HelpRequest request = commandLine.request;
     request.file = help::canonicalHelpPath(request.file);

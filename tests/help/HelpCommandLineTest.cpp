@@ -19,31 +19,27 @@ private slots:
         QTest::addColumn<Mode>("mode");
         QTest::addColumn<QString>("keyword");
         QTest::addColumn<QString>("file");
-        QTest::addColumn<qint64>("owner"); // -1: none
 
         QTest::newRow("contents") << QStringList{"--contents", "R.hlp"} << Action::Show
-                                  << Mode::Contents << "" << "R.hlp" << qint64(-1);
+                                  << Mode::Contents << "" << "R.hlp";
         QTest::newRow("partial key") << QStringList{"--partial-key", "ro", "R.hlp"} << Action::Show
-                                     << Mode::Index << "ro" << "R.hlp" << qint64(-1);
+                                     << Mode::Index << "ro" << "R.hlp";
         QTest::newRow("empty keyword") << QStringList{"--partial-key", "", "R.hlp"} << Action::Show
-                                       << Mode::Index << "" << "R.hlp" << qint64(-1);
+                                       << Mode::Index << "" << "R.hlp";
         QTest::newRow("keyword like an option")
             << QStringList{"--partial-key", "-x", "R.hlp"} << Action::Show << Mode::Index << "-x"
-            << "R.hlp" << qint64(-1);
-        QTest::newRow("owner first, decimal")
-            << QStringList{"--owner", "4711", "--contents", "R.hlp"} << Action::Show
-            << Mode::Contents << "" << "R.hlp" << qint64(4711);
-        QTest::newRow("owner last, hex")
-            << QStringList{"--partial-key", "a b", "/x/R.hlp", "--owner", "0x3A00007"}
-            << Action::Show << Mode::Index << "a b" << "/x/R.hlp" << qint64(0x3A00007);
+            << "R.hlp";
+        QTest::newRow("file first") << QStringList{"/x/R.hlp", "--partial-key", "a b"} << Action::Show
+                                    << Mode::Index << "a b" << "/x/R.hlp";
+        QTest::newRow("short help") << QStringList{"-h"} << Action::Usage << Mode::Contents << "" << "";
         QTest::newRow("file after --") << QStringList{"--contents", "--", "-odd.hlp"} << Action::Show
-                                       << Mode::Contents << "" << "-odd.hlp" << qint64(-1);
+                                       << Mode::Contents << "" << "-odd.hlp";
         QTest::newRow("check") << QStringList{"--check", "R.hlp"} << Action::Check << Mode::Contents
-                               << "" << "R.hlp" << qint64(-1);
+                               << "" << "R.hlp";
         QTest::newRow("help") << QStringList{"--contents", "--help"} << Action::Usage
-                              << Mode::Contents << "" << "" << qint64(-1);
+                              << Mode::Contents << "" << "";
         QTest::newRow("version") << QStringList{"--version"} << Action::Version << Mode::Contents
-                                 << "" << "" << qint64(-1);
+                                 << "" << "";
     }
 
     void acceptsGoodLines()
@@ -53,7 +49,6 @@ private slots:
         QFETCH(Mode, mode);
         QFETCH(QString, keyword);
         QFETCH(QString, file);
-        QFETCH(qint64, owner);
 
         arguments.prepend(QStringLiteral("rollwright-help"));
         const HelpCommandLine line = help::parseHelpCommandLine(arguments);
@@ -62,9 +57,6 @@ private slots:
         QCOMPARE(line.request.mode, mode);
         QCOMPARE(line.request.keyword, keyword);
         QCOMPARE(line.request.file, file);
-        QCOMPARE(line.request.owner.has_value(), owner >= 0);
-        if (owner >= 0)
-            QCOMPARE(*line.request.owner, static_cast<quint64>(owner));
     }
 
     void refusesBadLines_data()
@@ -83,14 +75,10 @@ private slots:
         QTest::newRow("contents twice") << QStringList{"--contents", "--contents", "a.hlp"}
                                         << "cannot be combined";
         QTest::newRow("unknown option") << QStringList{"--index", "a.hlp"} << "unknown option";
-        QTest::newRow("owner not a number") << QStringList{"--owner", "main", "--contents", "a.hlp"}
-                                            << "window id";
-        QTest::newRow("owner negative") << QStringList{"--contents", "a.hlp", "--owner", "-5"}
-                                        << "window id";
-        QTest::newRow("owner missing") << QStringList{"--contents", "a.hlp", "--owner"}
-                                       << "needs a window id";
-        QTest::newRow("owner twice")
-            << QStringList{"--owner", "1", "--owner", "2", "--contents", "a.hlp"} << "twice";
+        QTest::newRow("an owner is no option") << QStringList{"--owner", "1", "--contents", "a.hlp"}
+                                               << "unknown option \"--owner\"";
+        QTest::newRow("unknown short option") << QStringList{"-x", "--contents", "a.hlp"}
+                                              << "unknown option \"-x\"";
         QTest::newRow("empty file name") << QStringList{"--contents", ""} << "empty";
     }
 
@@ -107,8 +95,7 @@ private slots:
 
     void requestSurvivesTheWire()
     {
-        const HelpRequest request{Mode::Index, QStringLiteral("Würfel"), QStringLiteral("/a/R.hlp"),
-                                  std::nullopt};
+        const HelpRequest request{Mode::Index, QStringLiteral("Würfel"), QStringLiteral("/a/R.hlp")};
         QCOMPARE(help::decodeRequest(help::encodeRequest(request)), request);
     }
 
@@ -116,7 +103,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
 
-        const QByteArray good = help::encodeRequest({Mode::Contents, {}, QStringLiteral("x"), {}});
+        const QByteArray good = help::encodeRequest({Mode::Contents, {}, QStringLiteral("x")});
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("cut short") << good.left(good.size() - 1);
         QTest::newRow("trailing bytes") << good + "x";

@@ -30,7 +30,7 @@ const QString servedFile = QStringLiteral("/x/R.hlp");
 
 HelpRequest contentsRequest(const QString& file = servedFile)
 {
-    return {Mode::Contents, {}, file, {}};
+    return {Mode::Contents, {}, file};
 }
 
 // Runs a blocking call on a thread of its own, so that servers on this thread can answer.
@@ -262,7 +262,7 @@ private slots:
         QVERIFY(server.listen(m_name));
         QSignalSpy received(&server, &help::HelpInstanceServer::requestReceived);
 
-        const HelpRequest request{Mode::Index, QStringLiteral("ro"), servedFile, {}};
+        const HelpRequest request{Mode::Index, QStringLiteral("ro"), servedFile};
         QCOMPARE(runElsewhere([&] { return help::forwardRequest(m_name, request).result; }),
                  ForwardResult::Delivered);
         QTRY_COMPARE(received.size(), 1);
@@ -400,7 +400,7 @@ private slots:
                  InstanceRole::Serving);
         QSignalSpy received(&viewer, &help::HelpInstanceServer::requestReceived);
 
-        const HelpRequest huge{Mode::Index, QString(40000, QLatin1Char('k')), servedFile, {}};
+        const HelpRequest huge{Mode::Index, QString(40000, QLatin1Char('k')), servedFile};
         const help::Claim claim = runElsewhere([&] {
             help::HelpInstanceServer second(servedFile);
             return help::claimInstance(second, m_name, huge);
@@ -471,7 +471,7 @@ private slots:
         const QString path =
             help::canonicalHelpPath(writeHelpFile(dir, QStringLiteral("R.hlp"), sampleHelp));
         help::HelpWindow window;
-        window.performRequest({Mode::Contents, {}, path, {}});
+        window.performRequest({Mode::Contents, {}, path});
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -481,7 +481,7 @@ private slots:
         connect(&server, &help::HelpInstanceServer::requestReceived, &window,
                 &help::HelpWindow::performForwardedRequest);
 
-        const HelpRequest second{Mode::Index, QStringLiteral("RO"), path, {}};
+        const HelpRequest second{Mode::Index, QStringLiteral("RO"), path};
         QCOMPARE(runElsewhere([&] { return help::forwardRequest(name, second).result; }),
                  ForwardResult::Delivered);
         auto* panes = window.findChild<QTabWidget*>("panes");

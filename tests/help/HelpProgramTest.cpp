@@ -22,7 +22,7 @@ private slots:
         QTest::newRow("file only") << QStringList{"R.hlp"};
         QTest::newRow("unknown option") << QStringList{"--search", "R.hlp"};
         QTest::newRow("keyword without file") << QStringList{"--partial-key", ""};
-        QTest::newRow("bad owner") << QStringList{"--contents", "R.hlp", "--owner", "x"};
+        QTest::newRow("owner, no longer an option") << QStringList{"--contents", "R.hlp", "--owner", "1"};
     }
 
     void badCommandLinesPrintUsageAndExit2()

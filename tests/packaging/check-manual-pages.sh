@@ -95,7 +95,7 @@ if [ -f "$page" ] && [ -x "$viewer" ]; then
     text=$(render "$page")
     usage=$("$viewer" --help)
 
-    # The options as --help lists them: "  --owner WINDOWID     the asking...".
+    # The options as --help lists them: "  --check              list the...".
     printed=$(printf '%s\n' "$usage" | sed -n 's/^  \(-.*\)$/\1/p' | sed 's/   *.*//' | LC_ALL=C sort)
     documented=$(printf '%s\n' "$text" | section OPTIONS | sed -n 's/^       \(-.*\)$/\1/p' | LC_ALL=C sort)
     [ -n "$printed" ] && [ "$printed" = "$documented" ] || fail "rollwright-help --help lists the options
