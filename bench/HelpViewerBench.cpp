@@ -56,9 +56,9 @@ QByteArray largestFile()
 void openAtFirstTopic(benchmark::State& state, const QString& path)
 {
     for (auto _ : state) {
-        help::HelpWindow window;
+        Help::HelpWindow window;
         window.show();
-        window.performRequest({help::HelpRequest::Mode::Contents, {}, path});
+        window.performRequest({Help::HelpRequest::Mode::Contents, {}, path});
         QApplication::processEvents();
         benchmark::DoNotOptimize(window.currentTopicId());
     }
@@ -68,7 +68,7 @@ void BM_CheckLinkedTopics(benchmark::State& state)
 {
     const QString path = written(QStringLiteral("linked.hlp"), linkedTopics(static_cast<int>(state.range(0))));
     for (auto _ : state)
-        benchmark::DoNotOptimize(help::loadHelpFile(path).topics.size());
+        benchmark::DoNotOptimize(Help::loadHelpFile(path).topics.size());
 }
 
 void BM_OpenLinkedTopics(benchmark::State& state)
@@ -80,7 +80,7 @@ void BM_CheckLargestFile(benchmark::State& state)
 {
     const QString path = written(QStringLiteral("largest.hlp"), largestFile());
     for (auto _ : state)
-        benchmark::DoNotOptimize(help::loadHelpFile(path).topics.size());
+        benchmark::DoNotOptimize(Help::loadHelpFile(path).topics.size());
 }
 
 void BM_OpenLargestFile(benchmark::State& state)
@@ -102,9 +102,9 @@ void BM_ShowHardTopic(benchmark::State& state)
     const QByteArray body = line + line + QByteArray("*a").repeated(995);
     const QString path = written(QStringLiteral("hard.hlp"),
                                  "@topic a\n@title A\n\n" + body + "\n@topic b\n@title B\n\n" + body);
-    help::HelpWindow window;
+    Help::HelpWindow window;
     window.show();
-    window.performRequest({help::HelpRequest::Mode::Contents, {}, path});
+    window.performRequest({Help::HelpRequest::Mode::Contents, {}, path});
     bool second = false;
     for (auto _ : state) {
         window.showTopic(second ? QStringLiteral("b") : QStringLiteral("a"));
@@ -117,9 +117,9 @@ void BM_ShowHardTopic(benchmark::State& state)
 void BM_DisplayKeyword(benchmark::State& state)
 {
     const QString path = written(QStringLiteral("linked.hlp"), linkedTopics(100'000));
-    help::HelpWindow window;
+    Help::HelpWindow window;
     window.show();
-    window.performRequest({help::HelpRequest::Mode::Index, QStringLiteral("dice"), path});
+    window.performRequest({Help::HelpRequest::Mode::Index, QStringLiteral("dice"), path});
     auto* edit = window.findChild<QLineEdit*>(QStringLiteral("keywordEdit"));
     for (auto _ : state) {
         window.showTopic(QStringLiteral("t1"));
@@ -130,7 +130,7 @@ void BM_DisplayKeyword(benchmark::State& state)
 
 void BM_TypeKeywordPrefix(benchmark::State& state)
 {
-    const help::HelpIndex index(help::loadHelpFile(written(QStringLiteral("linked.hlp"), linkedTopics(100'000))));
+    const Help::HelpIndex index(Help::loadHelpFile(written(QStringLiteral("linked.hlp"), linkedTopics(100'000))));
     for (auto _ : state)
         benchmark::DoNotOptimize(index.firstMatch(u"k9999"));
 }

@@ -23,10 +23,10 @@
 
 namespace {
 
-using help::HelpDiagnostic;
-using help::HelpFile;
-using help::HelpIndex;
-using help::HelpTopic;
+using Help::HelpDiagnostic;
+using Help::HelpFile;
+using Help::HelpIndex;
+using Help::HelpTopic;
 
 void require(bool condition, const char* what)
 {
@@ -105,13 +105,13 @@ void checkDiagnostics(const HelpFile& file, const QList<QByteArrayView>& lines)
         if (d.message == QLatin1String("the line is not valid UTF-8 text"))
             utf8Errors.insert(d.line);
     }
-    require(file.diagnostics.size() <= 2 * help::limits::listedProblems + 1,
+    require(file.diagnostics.size() <= 2 * Help::Limits::ListedProblems + 1,
             "too many problems listed");
     if (unlisted)
         return;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const int lineNo = static_cast<int>(i + 1);
-        if (lines[i].size() > 4 * qsizetype(help::limits::lineCharacters))
+        if (lines[i].size() > 4 * qsizetype(Help::Limits::LineCharacters))
             continue; // reported as too long, undecoded
         require(utf8Errors.contains(lineNo) == !isValidUtf8(lines[i]),
                 "UTF-8 error reported on a valid line, or missing on a broken one");
@@ -132,9 +132,9 @@ void checkTopics(const HelpFile& file)
         ids.insert(topic.id);
         require(file.topicRow(topic.id) == row && file.topic(topic.id) == &topic, "id look-up");
         require(!topic.title.isEmpty(), "topic without title");
-        require(topic.keywords.size() <= help::limits::keywordsPerTopic, "too many keywords");
-        require(topic.body.size() <= help::limits::bodyCharacters, "body too long");
-        require(topic.body.count(QLatin1Char('\n')) < help::limits::bodyLines,
+        require(topic.keywords.size() <= Help::Limits::KeywordsPerTopic, "too many keywords");
+        require(topic.body.size() <= Help::Limits::BodyCharacters, "body too long");
+        require(topic.body.count(QLatin1Char('\n')) < Help::Limits::BodyLines,
                 "too many body lines");
         require(topic.body.isEmpty() ||
                     !topic.body.split(QLatin1Char('\n')).constLast().trimmed().isEmpty(),
@@ -146,7 +146,7 @@ void checkRoundTrip(const HelpFile& file)
 {
     if (file.hasErrors())
         return;
-    const HelpFile again = help::parseHelpText(help::writeHelpText(file), QStringLiteral("again"));
+    const HelpFile again = Help::parseHelpText(Help::writeHelpText(file), QStringLiteral("again"));
     require(!again.hasErrors(), "the written file has errors");
     require(again.topics.size() == file.topics.size(), "the written file has other topics");
     for (qsizetype row = 0; row < file.topics.size(); ++row) {
@@ -179,7 +179,7 @@ void checkIndex(const HelpFile& file, QStringView extraPrefix)
                 "index out of order");
     }
     for (const HelpIndex::Entry& entry : entries) {
-        require(entry.topicIds.size() <= help::limits::topicsPerKeyword,
+        require(entry.topicIds.size() <= Help::Limits::TopicsPerKeyword,
                 "too many topics per keyword");
         require(QSet<QString>(entry.topicIds.begin(), entry.topicIds.end()).size() ==
                     entry.topicIds.size(),
@@ -206,14 +206,14 @@ void checkLinkTargets(const QList<QByteArrayView>& lines)
     static const QRegularExpression target(QStringLiteral("\\]\\(\\s*<?([^\\s)>]+)"),
                                            QRegularExpression::UseUnicodePropertiesOption);
     for (const QByteArrayView bytes : lines) {
-        if (bytes.size() > 4 * qsizetype(help::limits::lineCharacters) || !bytes.contains("]("))
+        if (bytes.size() > 4 * qsizetype(Help::Limits::LineCharacters) || !bytes.contains("]("))
             continue;
         const QString line = QString::fromUtf8(bytes);
         QStringList expected;
         auto matches = target.globalMatch(line);
         while (matches.hasNext())
             expected.append(matches.next().captured(1));
-        require(help::linkTargets(line) == expected,
+        require(Help::linkTargets(line) == expected,
                 "link targets differ from the regular expression's");
     }
 }
@@ -223,7 +223,7 @@ void checkLinkTargets(const QList<QByteArrayView>& lines)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const HelpFile file = help::parseHelpText(bytes, QStringLiteral("fuzz.hlp"));
+    const HelpFile file = Help::parseHelpText(bytes, QStringLiteral("fuzz.hlp"));
     const QList<QByteArrayView> lines = linesOf(bytes);
     checkDiagnostics(file, lines);
     checkTopics(file);

@@ -17,7 +17,7 @@
 
 namespace {
 
-using help::HelpRequestReader;
+using Help::HelpRequestReader;
 using Status = HelpRequestReader::Status;
 
 void require(bool condition, const char* what)
@@ -53,7 +53,7 @@ void checkStream(QByteArrayView stream, std::uint8_t seed)
         return;
     }
     const quint32 size = qFromBigEndian<quint32>(stream.data());
-    if (size > help::maxRequestBytes) {
+    if (size > Help::MaxRequestBytes) {
         require(status == Status::Refused, "a frame above the limit was not refused");
         return;
     }
@@ -62,22 +62,22 @@ void checkStream(QByteArrayView stream, std::uint8_t seed)
         return;
     }
     const QByteArrayView payload = stream.sliced(4, size);
-    const std::optional<help::HelpRequest> decoded = help::decodeRequest(payload);
+    const std::optional<Help::HelpRequest> decoded = Help::decodeRequest(payload);
     require((status == Status::Complete) == decoded.has_value(), "reader and decoder disagree");
     if (status != Status::Complete)
         return;
     require(whole.request() == *decoded && pieces.request() == *decoded,
             "reader changed the request");
-    require(help::encodeRequest(*decoded) == payload, "accepted payload encodes differently");
-    require(help::frameRequest(*decoded) == stream.first(4 + size), "frame encodes differently");
+    require(Help::encodeRequest(*decoded) == payload, "accepted payload encodes differently");
+    require(Help::frameRequest(*decoded) == stream.first(4 + size), "frame encodes differently");
     require(whole.feed("more") == Status::Complete, "bytes after the frame changed the outcome");
 }
 
 void checkReply(QByteArrayView bytes)
 {
-    const std::optional<help::Reply> reply = help::decodeReply(bytes);
+    const std::optional<Help::Reply> reply = Help::decodeReply(bytes);
     if (reply)
-        require(help::encodeReply(*reply) == bytes, "a reply understood in another form");
+        require(Help::encodeReply(*reply) == bytes, "a reply understood in another form");
 }
 
 } // namespace

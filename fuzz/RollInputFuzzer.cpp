@@ -24,7 +24,7 @@
 
 namespace {
 
-void Require(bool condition, const char* what)
+void require(bool condition, const char* what)
 {
     if (!condition) {
         std::fprintf(stderr, "broken: %s\n", what);
@@ -76,59 +76,59 @@ std::string Joined(const std::vector<std::int16_t>& values)
 void CheckNumberText(std::string_view text)
 {
     const double value = Dice::LeadingNumber(text);
-    Require(!std::isnan(value), "LeadingNumber gave NaN");
+    require(!std::isnan(value), "LeadingNumber gave NaN");
     // No letter continues a number.
-    Require(Dice::LeadingNumber(std::string(text) + "x") == value, "LeadingNumber read past the number");
+    require(Dice::LeadingNumber(std::string(text) + "x") == value, "LeadingNumber read past the number");
     const std::int16_t rounded = Dice::ToInt16Rounded(value);
     if (value > -32768.5 && value < 32767.5)
-        Require(std::fabs(rounded - value) <= 0.5, "ToInt16Rounded is not the nearest integer");
+        require(std::fabs(rounded - value) <= 0.5, "ToInt16Rounded is not the nearest integer");
 }
 
 // What every roll promises, validated or not.
 void CheckResult(const Dice::RollRequest& request, const Dice::RollResult& result, const InputSource& source)
 {
     const auto count = static_cast<std::size_t>(std::max<int>(request.NumDice, 0));
-    Require(source.draws() == count, "draws differ from the number of dice");
-    Require(result.IndivRolls.size() == count && result.ModRolls.size() == count, "wrong number of values");
+    require(source.draws() == count, "draws differ from the number of dice");
+    require(result.IndivRolls.size() == count && result.ModRolls.size() == count, "wrong number of values");
 
     std::int64_t sum = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const std::int32_t expected = std::clamp<std::int32_t>(result.IndivRolls[i] + request.DieModifier, 1, 32767);
-        Require(result.ModRolls[i] == expected, "modified value is not the raised sum");
+        require(result.ModRolls[i] == expected, "modified value is not the raised sum");
         sum += result.ModRolls[i];
     }
-    Require(result.TotalResult == std::max<std::int64_t>(sum + request.RollModifier, 1), "wrong total");
-    Require(result.IndivRollsText == Joined(result.IndivRolls), "actual text differs from the values");
-    Require(result.ModRollsText == Joined(result.ModRolls), "modified text differs from the values");
-    Require(result.TotalResultText ==
+    require(result.TotalResult == std::max<std::int64_t>(sum + request.RollModifier, 1), "wrong total");
+    require(result.IndivRollsText == Joined(result.IndivRolls), "actual text differs from the values");
+    require(result.ModRollsText == Joined(result.ModRolls), "modified text differs from the values");
+    require(result.TotalResultText ==
                 (request.Sides == Dice::PercentileSides ? std::string() : std::to_string(result.TotalResult)),
             "wrong total text");
-    Require(result.IndivRollsLong == (result.IndivRollsText.size() > Dice::LongTextLength), "wrong actual flag");
-    Require(result.ModRollsLong == (result.ModRollsText.size() > Dice::LongTextLength), "wrong modified flag");
+    require(result.IndivRollsLong == (result.IndivRollsText.size() > Dice::LongTextLength), "wrong actual flag");
+    require(result.ModRollsLong == (result.ModRollsText.size() > Dice::LongTextLength), "wrong modified flag");
 }
 
 // What a validated roll promises on top.
 void CheckValidRoll(const Dice::RollRequest& request, const Dice::RollResult& result)
 {
     const bool custom = request.DieType == Dice::CustomDieType;
-    Require(request.DieType >= 0 && request.DieType < Dice::DieTypeCount, "die type out of range");
-    Require(request.Sides == Dice::SidesOfDieType(request.DieType), "sides do not match the die type");
-    Require(request.NumDice <= 1000, "too many dice");
-    Require(request.DieModifier >= -100 && request.DieModifier <= 100, "die modifier out of range");
-    Require(request.RollModifier >= -1000 && request.RollModifier <= 1000, "roll modifier out of range");
+    require(request.DieType >= 0 && request.DieType < Dice::DieTypeCount, "die type out of range");
+    require(request.Sides == Dice::sidesOfDieType(request.DieType), "sides do not match the die type");
+    require(request.NumDice <= 1000, "too many dice");
+    require(request.DieModifier >= -100 && request.DieModifier <= 100, "die modifier out of range");
+    require(request.RollModifier >= -1000 && request.RollModifier <= 1000, "roll modifier out of range");
     if (custom) {
-        Require(request.CustomDieLow >= 0 && request.CustomDieLow < request.CustomDieHigh &&
+        require(request.CustomDieLow >= 0 && request.CustomDieLow < request.CustomDieHigh &&
                     request.CustomDieHigh <= 1000,
                 "custom limits out of range");
     } else {
-        Require(request.CustomDieLow == 0 && request.CustomDieHigh == 0, "custom limits set for another die");
+        require(request.CustomDieLow == 0 && request.CustomDieHigh == 0, "custom limits set for another die");
     }
 
     const int low = custom ? request.CustomDieLow : 1;
     const int high = custom ? request.CustomDieHigh : request.Sides;
     for (std::int16_t value : result.IndivRolls)
-        Require(value >= low && value <= high, "actual value outside the die");
-    Require(result.TotalResult >= 1, "total below 1");
+        require(value >= low && value <= high, "actual value outside the die");
+    require(result.TotalResult >= 1, "total below 1");
 }
 
 } // namespace
@@ -151,7 +151,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     Dice::RollInput fields;
-    fields.Sides = Dice::SidesOfDieType(dieType);
+    fields.Sides = Dice::sidesOfDieType(dieType);
     fields.CustomSelected = customSelected;
     fields.CustomDieLowText = texts[0];
     fields.CustomDieHighText = texts[1];
@@ -159,7 +159,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fields.DieModifierText = texts[3];
     fields.NumDiceText = texts[4];
     const auto validation = Dice::ValidateRollInput(fields);
-    Require(!validation.LowerLimitWasEmpty || (customSelected && texts[0].empty()), "empty lower limit misreported");
+    require(!validation.LowerLimitWasEmpty || (customSelected && texts[0].empty()), "empty lower limit misreported");
 
     if (validation.ok()) {
         InputSource source(rest);
@@ -168,8 +168,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckValidRoll(validation.request(), result);
     } else {
         const auto& error = validation.error();
-        Require(!error.Message.empty(), "refusal without message");
-        Require(error.Title == "Die Roll Error" || error.Title == "Custom Die Roll Error", "unknown title");
+        require(!error.Message.empty(), "refusal without message");
+        require(error.Title == "Die Roll Error" || error.Title == "Custom Die Roll Error", "unknown title");
     }
 
     // The same texts straight into the engine, unchecked: it must stay sound.

@@ -21,7 +21,7 @@ int DieTypeOf(std::int16_t sides, bool customSelected)
     if (customSelected)
         return sides == CustomSides ? CustomDieType : -1;
     for (int dieType = 0; dieType < CustomDieType; ++dieType) {
-        if (SidesOfDieType(dieType) == sides)
+        if (sidesOfDieType(dieType) == sides)
             return dieType;
     }
     return -1;

@@ -4,7 +4,7 @@
 
 namespace Dice {
 
-std::int16_t SidesOfDieType(int dieType)
+std::int16_t sidesOfDieType(int dieType)
 {
     static constexpr std::array<std::int16_t, DieTypeCount> FaceCounts{
         2, 3, 4, 5, 6, 8, 10, 12, 20, 30, PercentileSides, CustomSides};

@@ -14,7 +14,7 @@ inline constexpr std::int16_t PercentileSides = 100;
 inline constexpr std::int16_t CustomSides = 999; // marks Custom, never a face count
 
 // Sides of each die type, by index; 0 (no die) for an index outside 0..11.
-std::int16_t SidesOfDieType(int dieType);
+std::int16_t sidesOfDieType(int dieType);
 
 // The validated settings of one roll.
 struct RollRequest

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace help {
+namespace Help {
 namespace {
 
 template <typename Entry> bool earlier(const Entry& a, const Entry& b)
@@ -15,13 +15,13 @@ template <typename Entry> bool earlier(const Entry& a, const Entry& b)
 
 bool DiagnosticList::Kept::isFullBefore(int line) const
 {
-    return heap.size() >= static_cast<size_t>(limits::listedProblems) &&
+    return heap.size() >= static_cast<size_t>(Limits::ListedProblems) &&
            line >= heap.front().diagnostic.line;
 }
 
 void DiagnosticList::Kept::insert(Entry entry)
 {
-    if (heap.size() >= static_cast<size_t>(limits::listedProblems)) {
+    if (heap.size() >= static_cast<size_t>(Limits::ListedProblems)) {
         std::pop_heap(heap.begin(), heap.end(), earlier<Entry>);
         heap.pop_back();
         ++unlisted;
@@ -54,7 +54,7 @@ QList<HelpDiagnostic> DiagnosticList::take()
                             QStringLiteral("%1 more problems are not listed: only the first %2 "
                                            "errors and %2 warnings are")
                                 .arg(unlisted)
-                                .arg(limits::listedProblems)});
+                                .arg(Limits::ListedProblems)});
     }
     for (Entry& entry : all)
         diagnostics.append(std::move(entry.diagnostic));
@@ -62,4 +62,4 @@ QList<HelpDiagnostic> DiagnosticList::take()
     return diagnostics;
 }
 
-} // namespace help
+} // namespace Help

@@ -6,9 +6,9 @@
 #include <array>
 #include <vector>
 
-namespace help {
+namespace Help {
 
-// Collects a file's problems: of each severity the first limits::listedProblems
+// Collects a file's problems: of each severity the first Limits::ListedProblems
 // by line, and a count of the rest, so that a file of nothing but problems
 // costs no more than its lines.
 class DiagnosticList
@@ -51,4 +51,4 @@ private:
     qint64 m_sequence = 0;
 };
 
-} // namespace help
+} // namespace Help

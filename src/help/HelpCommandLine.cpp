@@ -2,7 +2,7 @@
 
 #include <QCommandLineParser>
 
-namespace help {
+namespace Help {
 namespace {
 
 HelpCommandLine invalid(const QString& error)
@@ -97,4 +97,4 @@ QString helpUsageText(const QString& program)
         .arg(program);
 }
 
-} // namespace help
+} // namespace Help

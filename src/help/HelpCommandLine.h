@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace help {
+namespace Help {
 
 struct HelpCommandLine
 {
@@ -28,4 +28,4 @@ HelpCommandLine parseHelpCommandLine(const QStringList& arguments);
 
 QString helpUsageText(const QString& program);
 
-} // namespace help
+} // namespace Help

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace help {
+namespace Help {
 
 bool HelpFile::hasErrors() const
 {
@@ -43,4 +43,4 @@ QString formatDiagnostic(const QString& path, const HelpDiagnostic& diagnostic)
     return QStringLiteral("%1: %2: %3").arg(path, kind, diagnostic.message);
 }
 
-} // namespace help
+} // namespace Help

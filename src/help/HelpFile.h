@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace help {
+namespace Help {
 
 struct HelpTopic
 {
@@ -34,17 +34,17 @@ struct HelpDiagnostic
 // What a help file may hold. Beyond these the viewer's work would stop
 // growing with the file alone (Qt lays out long lists and long runs of
 // formatting in time that grows with their square), so they are errors.
-namespace limits {
-inline constexpr qint64 fileBytes = 16 * 1024 * 1024;
-inline constexpr int topics = 100'000;
-inline constexpr int lineCharacters = 4'000;
-inline constexpr int bodyCharacters = 10'000;
-inline constexpr int bodyLines = 1'000;
-inline constexpr int keywordsPerTopic = 100;
-inline constexpr int topicsPerKeyword = 100;
-inline constexpr int keywordListings = 200'000; // keywords of all topics together
-inline constexpr int listedProblems = 1'000;    // of each severity; the rest are counted
-} // namespace limits
+namespace Limits {
+inline constexpr qint64 FileBytes = 16 * 1024 * 1024;
+inline constexpr int Topics = 100'000;
+inline constexpr int LineCharacters = 4'000;
+inline constexpr int BodyCharacters = 10'000;
+inline constexpr int BodyLines = 1'000;
+inline constexpr int KeywordsPerTopic = 100;
+inline constexpr int TopicsPerKeyword = 100;
+inline constexpr int KeywordListings = 200'000; // keywords of all topics together
+inline constexpr int ListedProblems = 1'000;    // of each severity; the rest are counted
+} // namespace Limits
 
 // A parsed help file. A file with errors keeps its diagnostics and no topics.
 struct HelpFile
@@ -69,4 +69,4 @@ QString formatDiagnostic(const QString& path, const HelpDiagnostic& diagnostic);
 // The scheme of links between topics: [text](topic:some-id).
 inline constexpr char16_t topicLinkScheme[] = u"topic";
 
-} // namespace help
+} // namespace Help

@@ -13,7 +13,7 @@
 #include <unistd.h>
 #endif
 
-namespace help {
+namespace Help {
 namespace {
 
 struct ReadResult
@@ -25,7 +25,7 @@ struct ReadResult
 QString tooLarge()
 {
     return QStringLiteral("the file is larger than %1 MiB, the most a help file may hold")
-        .arg(limits::fileBytes / (1024 * 1024));
+        .arg(Limits::FileBytes / (1024 * 1024));
 }
 
 #ifdef Q_OS_UNIX
@@ -90,9 +90,9 @@ ReadResult readRegularFile(const QString& path)
     // The size is only a hint: files that the system makes up as they are read claim 0.
     QByteArray bytes;
     bytes.reserve(
-        static_cast<qsizetype>(std::clamp<qint64>(status.st_size, 0, limits::fileBytes + 1)));
+        static_cast<qsizetype>(std::clamp<qint64>(status.st_size, 0, Limits::FileBytes + 1)));
     constexpr qsizetype chunk = 64 * 1024;
-    while (bytes.size() <= limits::fileBytes) {
+    while (bytes.size() <= Limits::FileBytes) {
         const qsizetype before = bytes.size();
         bytes.resize(before + chunk);
         const ssize_t got = ::read(file.get(), bytes.data() + before, static_cast<size_t>(chunk));
@@ -112,11 +112,11 @@ ReadResult readRegularFile(const QString& path)
 #else
 
 } // namespace
-} // namespace help
+} // namespace Help
 
 #include <QFileInfo>
 
-namespace help {
+namespace Help {
 namespace {
 
 ReadResult readRegularFile(const QString& path)
@@ -131,8 +131,8 @@ ReadResult readRegularFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, QStringLiteral("the help file cannot be read: %1").arg(file.errorString())};
-    QByteArray bytes = file.read(limits::fileBytes + 1);
-    if (bytes.size() > limits::fileBytes)
+    QByteArray bytes = file.read(Limits::FileBytes + 1);
+    if (bytes.size() > Limits::FileBytes)
         return {{}, tooLarge()};
     return {bytes, {}};
 }
@@ -152,4 +152,4 @@ HelpFile loadHelpFile(const QString& path)
     return failed;
 }
 
-} // namespace help
+} // namespace Help

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <optional>
 
-namespace help {
+namespace Help {
 namespace {
 
 using Severity = HelpDiagnostic::Severity;
@@ -158,10 +158,10 @@ HelpFile Parser::parse(QByteArrayView bytes, const QString& path)
 void Parser::handleLine(int lineNo, QByteArrayView raw)
 {
     // No UTF-8 character takes more than four bytes: a line this long needs no decoding.
-    if (raw.size() > 4 * qsizetype(limits::lineCharacters)) {
+    if (raw.size() > 4 * qsizetype(Limits::LineCharacters)) {
         error(lineNo, [] {
             return QStringLiteral("the line is longer than %1 characters")
-                .arg(limits::lineCharacters);
+                .arg(Limits::LineCharacters);
         });
         return;
     }
@@ -175,10 +175,10 @@ void Parser::handleLine(int lineNo, QByteArrayView raw)
         error(lineNo, [] { return QStringLiteral("the line is not valid UTF-8 text"); });
         return;
     }
-    if (line.size() > limits::lineCharacters) {
+    if (line.size() > Limits::LineCharacters) {
         error(lineNo, [] {
             return QStringLiteral("the line is longer than %1 characters")
-                .arg(limits::lineCharacters);
+                .arg(Limits::LineCharacters);
         });
         return;
     }
@@ -215,7 +215,7 @@ void Parser::appendBodyLine(int lineNo, QStringView text)
         // Blank lines at the end of a topic are no part of it; keep them only until they
         // could not fit anyway.
         ++draft.blankLineCount;
-        if (draft.body.size() + draft.blankLines.size() <= limits::bodyCharacters) {
+        if (draft.body.size() + draft.blankLines.size() <= Limits::BodyCharacters) {
             draft.blankLines += text;
             draft.blankLines += QLatin1Char('\n');
         }
@@ -223,19 +223,19 @@ void Parser::appendBodyLine(int lineNo, QStringView text)
     }
     const int lines = draft.bodyLines + draft.blankLineCount + 1;
     const qsizetype characters = draft.body.size() + draft.blankLines.size() + text.size();
-    if (!draft.bodyTooLong && lines > limits::bodyLines) {
+    if (!draft.bodyTooLong && lines > Limits::BodyLines) {
         draft.bodyTooLong = true;
         error(lineNo, [&] {
             return QStringLiteral("topic \"%1\" has more than %2 lines of text")
                 .arg(draft.topic.id)
-                .arg(limits::bodyLines);
+                .arg(Limits::BodyLines);
         });
-    } else if (!draft.bodyTooLong && characters > limits::bodyCharacters) {
+    } else if (!draft.bodyTooLong && characters > Limits::BodyCharacters) {
         draft.bodyTooLong = true;
         error(lineNo, [&] {
             return QStringLiteral("topic \"%1\" has more than %2 characters of text")
                 .arg(draft.topic.id)
-                .arg(limits::bodyCharacters);
+                .arg(Limits::BodyCharacters);
         });
     } else if (!draft.bodyTooLong) {
         draft.body += draft.blankLines;
@@ -283,10 +283,10 @@ void Parser::handleDirective(int lineNo, QStringView line)
 void Parser::startTopic(int lineNo, const QString& id)
 {
     finishTopic();
-    if (++m_topicCount > limits::topics && !m_reportedTopicCount) {
+    if (++m_topicCount > Limits::Topics && !m_reportedTopicCount) {
         m_reportedTopicCount = true;
         error(lineNo, [] {
-            return QStringLiteral("the help file has more than %1 topics").arg(limits::topics);
+            return QStringLiteral("the help file has more than %1 topics").arg(Limits::Topics);
         });
     }
     if (id.isEmpty()) {
@@ -335,12 +335,12 @@ void Parser::addKeywords(int lineNo, QStringView argument)
         ++added;
         if (draft.keywords.contains(keyword))
             continue;
-        if (draft.keywords.size() >= limits::keywordsPerTopic) {
+        if (draft.keywords.size() >= Limits::KeywordsPerTopic) {
             if (!draft.tooManyKeywords) {
                 error(lineNo, [&] {
                     return QStringLiteral("topic \"%1\" lists more than %2 keywords")
                         .arg(draft.topic.id)
-                        .arg(limits::keywordsPerTopic);
+                        .arg(Limits::KeywordsPerTopic);
                 });
             }
             draft.tooManyKeywords = true;
@@ -360,19 +360,19 @@ void Parser::addKeywords(int lineNo, QStringView argument)
 
 void Parser::countListing(int lineNo, const QString& keyword, const QString& key)
 {
-    if (++m_keywordListings > limits::keywordListings && !m_reportedListings) {
+    if (++m_keywordListings > Limits::KeywordListings && !m_reportedListings) {
         m_reportedListings = true;
         error(lineNo, [] {
             return QStringLiteral("the topics list more than %1 keywords in all")
-                .arg(limits::keywordListings);
+                .arg(Limits::KeywordListings);
         });
     }
-    if (++m_topicsOfKeyword[key] == limits::topicsPerKeyword + 1) {
+    if (++m_topicsOfKeyword[key] == Limits::TopicsPerKeyword + 1) {
         error(lineNo, [&] {
             return QStringLiteral("keyword \"%1\" is listed by more than %2 topics, more than the "
                                   "Index can show")
                 .arg(keyword)
-                .arg(limits::topicsPerKeyword);
+                .arg(Limits::TopicsPerKeyword);
         });
     }
 }
@@ -458,4 +458,4 @@ QStringList linkTargets(QStringView line)
     return targets;
 }
 
-} // namespace help
+} // namespace Help

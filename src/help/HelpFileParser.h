@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <QStringView>
 
-namespace help {
+namespace Help {
 
 // Parses the text of a help file (UTF-8); path only names the file in messages.
 // The time it takes grows linearly with the text.
@@ -16,4 +16,4 @@ HelpFile parseHelpText(QByteArrayView bytes, const QString& path);
 // blanks and an optional "<", up to a blank, ")" or ">".
 QStringList linkTargets(QStringView line);
 
-} // namespace help
+} // namespace Help

@@ -1,6 +1,6 @@
 #include "HelpFileWriter.h"
 
-namespace help {
+namespace Help {
 
 QByteArray writeHelpText(const HelpFile& file)
 {
@@ -28,4 +28,4 @@ QByteArray writeHelpText(const HelpFile& file)
     return out.toUtf8();
 }
 
-} // namespace help
+} // namespace Help

@@ -4,11 +4,11 @@
 
 #include <QByteArray>
 
-namespace help {
+namespace Help {
 
 // The text of a help file holding file's topics: read back, it gives the same
 // ids, titles, keywords and bodies. One keyword per line, so that no line
 // grows longer than the ones the topics came from.
 QByteArray writeHelpText(const HelpFile& file);
 
-} // namespace help
+} // namespace Help

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace help {
+namespace Help {
 namespace {
 
 // Case-insensitive first, so that keywords sharing a prefix, whatever their
@@ -54,4 +54,4 @@ qsizetype HelpIndex::find(QStringView keyword) const
     return m_rowOfKey.value(keyword.toString().toCaseFolded(), -1);
 }
 
-} // namespace help
+} // namespace Help

@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <QStringView>
 
-namespace help {
+namespace Help {
 
 // The keywords of a help file in alphabetical order, each with the topics that list it.
 class HelpIndex
@@ -36,4 +36,4 @@ private:
     QHash<QString, qsizetype> m_rowOfKey; // by case-folded keyword
 };
 
-} // namespace help
+} // namespace Help

@@ -17,7 +17,7 @@
 #include <unistd.h>
 #endif
 
-namespace help {
+namespace Help {
 namespace {
 
 #ifdef Q_OS_UNIX
@@ -152,7 +152,7 @@ void HelpInstanceServer::acceptConnections()
         if (!peerIsUser(socket->socketDescriptor())) {
             socket->abort();
             socket->deleteLater();
-        } else if (m_connections >= maxConnections) {
+        } else if (m_connections >= MaxConnections) {
             // Said, so that the asking process can tell why it shows the request itself.
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             socket->write(encodeReply(Reply::Refused));
@@ -225,11 +225,11 @@ Forwarding forwardRequest(const QString& name, const HelpRequest& request, int t
     }
     // Bytes that start no reply of ours tell at once that no viewer of ours answers.
     const auto startsReply = [&socket] {
-        const QByteArray start = socket.peek(replyBytes);
+        const QByteArray start = socket.peek(ReplyBytes);
         return encodeReply(Reply::Accepted).startsWith(start) ||
                encodeReply(Reply::Refused).startsWith(start);
     };
-    while (socket.bytesAvailable() < replyBytes && startsReply() &&
+    while (socket.bytesAvailable() < ReplyBytes && startsReply() &&
            socket.state() == QLocalSocket::ConnectedState && !deadline.hasExpired()) {
         socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
     }
@@ -238,15 +238,15 @@ Forwarding forwardRequest(const QString& name, const HelpRequest& request, int t
             ForwardResult::NotOurs,
             QStringLiteral("what holds %1 answered as no Rollwright help viewer does").arg(name)};
     }
-    if (socket.bytesAvailable() < replyBytes && socket.state() != QLocalSocket::ConnectedState) {
+    if (socket.bytesAvailable() < ReplyBytes && socket.state() != QLocalSocket::ConnectedState) {
         return {ForwardResult::NotOurs,
                 QStringLiteral("what holds %1 hung up without an answer").arg(name)};
     }
-    if (socket.bytesAvailable() < replyBytes) {
+    if (socket.bytesAvailable() < ReplyBytes) {
         return {ForwardResult::NotAnswered,
                 QStringLiteral("the viewer at %1 did not answer within %2").arg(name, waited())};
     }
-    const std::optional<Reply> reply = decodeReply(socket.read(replyBytes));
+    const std::optional<Reply> reply = decodeReply(socket.read(ReplyBytes));
     socket.disconnectFromServer();
     if (reply == Reply::Refused) {
         return {ForwardResult::Refused,
@@ -280,4 +280,4 @@ Claim claimInstance(HelpInstanceServer& server, const QString& name, const HelpR
             QStringLiteral("cannot wait for requests at %1: %2").arg(name, server.errorString())};
 }
 
-} // namespace help
+} // namespace Help

@@ -6,7 +6,7 @@
 #include <QObject>
 #include <QString>
 
-namespace help {
+namespace Help {
 
 // A help file's canonical path, or its clean absolute path if it does not exist.
 QString canonicalHelpPath(const QString& path);
@@ -42,13 +42,13 @@ public:
     QString fullServerName() const { return m_server.fullServerName(); }
 
     // A connection gets this long to deliver its request; only so many are served at once.
-    static constexpr int defaultIdleTimeoutMs = 5000;
-    static constexpr int maxConnections = 8;
+    static constexpr int DefaultIdleTimeoutMs = 5000;
+    static constexpr int MaxConnections = 8;
     void setIdleTimeout(int ms) { m_idleTimeoutMs = ms; }
     int connectionCount() const { return m_connections; }
 
 signals:
-    void requestReceived(const help::HelpRequest& request);
+    void requestReceived(const Help::HelpRequest& request);
 
 private:
     void acceptConnections();
@@ -57,7 +57,7 @@ private:
     QLocalServer m_server;
     QString m_servedFile;
     QString m_error;
-    int m_idleTimeoutMs = defaultIdleTimeoutMs;
+    int m_idleTimeoutMs = DefaultIdleTimeoutMs;
     int m_connections = 0;
 };
 
@@ -100,4 +100,4 @@ struct Claim
 Claim claimInstance(HelpInstanceServer& server, const QString& name, const HelpRequest& request,
                     int timeoutMs = 3000);
 
-} // namespace help
+} // namespace Help

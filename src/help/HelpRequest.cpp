@@ -5,10 +5,10 @@
 #include <QtEndian>
 #include <algorithm>
 
-namespace help {
+namespace Help {
 namespace {
 
-constexpr quint32 requestMagic = 0x52574831; // "RWH1"
+constexpr quint32 RequestMagic = 0x52574831; // "RWH1"
 constexpr char replyMagic[] = "RWHR";
 
 } // namespace
@@ -18,7 +18,7 @@ QByteArray encodeRequest(const HelpRequest& request)
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_6_4);
-    out << requestMagic << static_cast<quint8>(request.mode) << request.keyword << request.file;
+    out << RequestMagic << static_cast<quint8>(request.mode) << request.keyword << request.file;
     return bytes;
 }
 
@@ -45,7 +45,7 @@ std::optional<HelpRequest> decodeRequest(QByteArrayView bytes)
     quint8 mode = 0;
     HelpRequest request;
     in >> magic >> mode >> request.keyword >> request.file;
-    if (in.status() != QDataStream::Ok || !in.atEnd() || magic != requestMagic ||
+    if (in.status() != QDataStream::Ok || !in.atEnd() || magic != RequestMagic ||
         mode > static_cast<quint8>(HelpRequest::Mode::Index))
         return std::nullopt;
     request.mode = static_cast<HelpRequest::Mode>(mode);
@@ -67,7 +67,7 @@ QByteArray encodeReply(Reply reply)
 
 std::optional<Reply> decodeReply(QByteArrayView bytes)
 {
-    if (bytes.size() != replyBytes || !bytes.startsWith(replyMagic))
+    if (bytes.size() != ReplyBytes || !bytes.startsWith(replyMagic))
         return std::nullopt;
     if (bytes.back() == 'A')
         return Reply::Accepted;
@@ -92,7 +92,7 @@ HelpRequestReader::Status HelpRequestReader::feed(QByteArrayView bytes)
             return m_status;
     }
     const quint32 size = qFromBigEndian<quint32>(m_buffer.constData());
-    if (size > maxRequestBytes) {
+    if (size > MaxRequestBytes) {
         m_status = Status::Refused;
     } else {
         take(4 + qsizetype(size) - m_buffer.size());
@@ -109,4 +109,4 @@ HelpRequestReader::Status HelpRequestReader::feed(QByteArrayView bytes)
     return m_status;
 }
 
-} // namespace help
+} // namespace Help

@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-namespace help {
+namespace Help {
 
 // What the viewer is asked to show.
 struct HelpRequest
@@ -29,7 +29,7 @@ std::optional<HelpRequest> decodeRequest(QByteArrayView bytes);
 
 // On the socket a request travels as a frame: its length as 32 bits, big-endian,
 // then encodeRequest's bytes. The viewer answers with a reply.
-inline constexpr quint32 maxRequestBytes = 64 * 1024;
+inline constexpr quint32 MaxRequestBytes = 64 * 1024;
 QByteArray frameRequest(const HelpRequest& request);
 
 enum class Reply
@@ -38,7 +38,7 @@ enum class Reply
     Refused,
 };
 // Five bytes: a mark that only a viewer of ours sends, then the answer.
-inline constexpr qsizetype replyBytes = 5;
+inline constexpr qsizetype ReplyBytes = 5;
 QByteArray encodeReply(Reply reply);
 std::optional<Reply> decodeReply(QByteArrayView bytes);
 
@@ -64,4 +64,4 @@ private:
     HelpRequest m_request;
 };
 
-} // namespace help
+} // namespace Help

@@ -27,7 +27,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-namespace help {
+namespace Help {
 namespace {
 
 QString escaped(const QString& text)
@@ -50,12 +50,12 @@ QListWidget* makeWrappingList(const QString& objectName, const QString& accessib
 
 // Wrapping needs a text layout of every item, about 35 µs each: a long list
 // shows one line per item instead, cut short, the whole text in its tooltip.
-constexpr qsizetype maxWrappedItems = 2000;
+constexpr qsizetype MaxWrappedItems = 2000;
 
 void fillList(QListWidget* list, const QStringList& texts)
 {
     const QSignalBlocker blocker(list);
-    const bool wrap = texts.size() <= maxWrappedItems;
+    const bool wrap = texts.size() <= MaxWrappedItems;
     list->clear();
     list->setWordWrap(wrap);
     list->setUniformItemSizes(!wrap);
@@ -284,7 +284,7 @@ void HelpWindow::navigate(const Page& page)
 {
     if (m_current && *m_current != page) {
         m_history.append(*m_current);
-        if (m_history.size() > maxHistory)
+        if (m_history.size() > MaxHistory)
             m_history.removeFirst();
     }
     m_current = page;
@@ -411,4 +411,4 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-} // namespace help
+} // namespace Help

@@ -16,7 +16,7 @@ class QTabWidget;
 class QTextBrowser;
 class QUrl;
 
-namespace help {
+namespace Help {
 
 class TopicDocument;
 
@@ -45,7 +45,7 @@ public:
     QString currentTopicId() const;
     void bringToFront();
 
-    static constexpr int maxHistory = 100;
+    static constexpr int MaxHistory = 100;
 
 private:
     struct Page
@@ -87,4 +87,4 @@ private:
     TopicDocument* m_topicDocument = nullptr;
 };
 
-} // namespace help
+} // namespace Help

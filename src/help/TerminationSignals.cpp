@@ -9,7 +9,7 @@
 #include <unistd.h>
 #endif
 
-namespace help {
+namespace Help {
 
 #ifdef Q_OS_UNIX
 
@@ -53,4 +53,4 @@ void quitOnTerminationSignals() {}
 
 #endif
 
-} // namespace help
+} // namespace Help

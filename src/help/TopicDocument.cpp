@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QTextCursor>
 
-namespace help {
+namespace Help {
 
 void TopicDocument::showMarkdown(const QString& markdown)
 {
@@ -33,4 +33,4 @@ QVariant TopicDocument::loadResource(int type, const QUrl& name)
     return QString();
 }
 
-} // namespace help
+} // namespace Help

@@ -2,7 +2,7 @@
 
 #include <QTextDocument>
 
-namespace help {
+namespace Help {
 
 // What the topic pane shows. It loads nothing from outside: help files carry
 // no images, and a path in an image's place could name a pipe or a device,
@@ -23,4 +23,4 @@ protected:
     QVariant loadResource(int type, const QUrl& name) override;
 };
 
-} // namespace help
+} // namespace Help

@@ -13,10 +13,10 @@
 
 namespace {
 
-void printDiagnostics(QTextStream& stream, const help::HelpFile& file)
+void printDiagnostics(QTextStream& stream, const Help::HelpFile& file)
 {
-    for (const help::HelpDiagnostic& diagnostic : file.diagnostics)
-        stream << help::formatDiagnostic(file.path, diagnostic) << '\n';
+    for (const Help::HelpDiagnostic& diagnostic : file.diagnostics)
+        stream << Help::formatDiagnostic(file.path, diagnostic) << '\n';
 }
 
 } // namespace
@@ -28,23 +28,23 @@ int main(int argc, char* argv[])
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const QString program =
         QFileInfo(arguments.value(0, QStringLiteral("rollwright-help"))).fileName();
-    const help::HelpCommandLine commandLine = help::parseHelpCommandLine(arguments);
+    const Help::HelpCommandLine commandLine = Help::parseHelpCommandLine(arguments);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    using Action = help::HelpCommandLine::Action;
+    using Action = Help::HelpCommandLine::Action;
     switch (commandLine.action) {
     case Action::Invalid:
-        err << program << ": " << commandLine.error << "\n\n" << help::helpUsageText(program);
+        err << program << ": " << commandLine.error << "\n\n" << Help::helpUsageText(program);
         return 2;
     case Action::Usage:
-        out << help::helpUsageText(program);
+        out << Help::helpUsageText(program);
         return 0;
     case Action::Version:
         out << program << ' ' << Identity::Version << '\n';
         return 0;
     case Action::Check: {
-        const help::HelpFile file = help::loadHelpFile(commandLine.request.file);
+        const Help::HelpFile file = Help::loadHelpFile(commandLine.request.file);
         printDiagnostics(out, file);
         return file.diagnostics.isEmpty() ? 0 : 1;
     }
@@ -58,27 +58,27 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("rollwright-help"));
     QApplication::setApplicationVersion(QString::fromUtf8(Identity::Version));
 
-    help::HelpRequest request = commandLine.request;
-    request.file = help::canonicalHelpPath(request.file);
+    Help::HelpRequest request = commandLine.request;
+    request.file = Help::canonicalHelpPath(request.file);
 
-    help::quitOnTerminationSignals();
-    help::HelpInstanceServer server(request.file);
-    const help::SocketFolder folder = help::privateSocketFolder();
-    help::Claim claim{help::InstanceRole::Alone, folder.problem};
+    Help::quitOnTerminationSignals();
+    Help::HelpInstanceServer server(request.file);
+    const Help::SocketFolder folder = Help::privateSocketFolder();
+    Help::Claim claim{Help::InstanceRole::Alone, folder.problem};
     if (!folder.path.isEmpty())
-        claim = help::claimInstance(server, help::instanceServerName(folder.path, request.file),
+        claim = Help::claimInstance(server, Help::instanceServerName(folder.path, request.file),
                                     request);
-    if (claim.role == help::InstanceRole::Forwarded)
+    if (claim.role == Help::InstanceRole::Forwarded)
         return 0;
-    if (claim.role == help::InstanceRole::Alone) {
+    if (claim.role == Help::InstanceRole::Alone) {
         err << program << ": warning: " << claim.reason
             << "; this window opens on its own, and later requests will open further windows\n";
         err.flush();
     }
 
-    help::HelpWindow window;
-    QObject::connect(&server, &help::HelpInstanceServer::requestReceived, &window,
-                     &help::HelpWindow::performForwardedRequest);
+    Help::HelpWindow window;
+    QObject::connect(&server, &Help::HelpInstanceServer::requestReceived, &window,
+                     &Help::HelpWindow::performForwardedRequest);
     window.performRequest(request);
     printDiagnostics(err, window.helpFile());
     err.flush();

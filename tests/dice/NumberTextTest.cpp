@@ -9,7 +9,7 @@ namespace {
 
 constexpr double Inf = std::numeric_limits<double>::infinity();
 
-QByteArray Repeat(char c, int count)
+QByteArray repeat(char c, int count)
 {
     return QByteArray(count, c);
 }
@@ -56,12 +56,12 @@ void NumberTextTest::leadingNumber_data()
     QTest::newRow("comma is no decimal point") << QByteArray("1,5") << 1.0;
     QTest::newRow("exponent not read") << QByteArray("1e3") << 1.0;
     QTest::newRow("hex not read") << QByteArray("0x10") << 0.0;
-    QTest::newRow("300 digits") << "1" + Repeat('0', 300) << 1e300;
-    QTest::newRow("400 digits") << Repeat('9', 400) << Inf;
-    QTest::newRow("400 digits negative") << "-" + Repeat('9', 400) << -Inf;
-    QTest::newRow("400 digits with fraction") << "+" + Repeat('1', 400) + ".5x" << Inf;
-    QTest::newRow("400 fraction digits") << "0." + Repeat('0', 400) + "1" << 0.0;
-    QTest::newRow("400 leading zeros") << Repeat('0', 400) + "42" << 42.0;
+    QTest::newRow("300 digits") << "1" + repeat('0', 300) << 1e300;
+    QTest::newRow("400 digits") << repeat('9', 400) << Inf;
+    QTest::newRow("400 digits negative") << "-" + repeat('9', 400) << -Inf;
+    QTest::newRow("400 digits with fraction") << "+" + repeat('1', 400) + ".5x" << Inf;
+    QTest::newRow("400 fraction digits") << "0." + repeat('0', 400) + "1" << 0.0;
+    QTest::newRow("400 leading zeros") << repeat('0', 400) + "42" << 42.0;
 }
 
 void NumberTextTest::leadingNumber()

@@ -15,7 +15,7 @@ constexpr std::uint64_t Seed = 20240611;
 
 // Wilson-Hilferty approximation of the chi-square quantile; z = 4.265 puts a
 // fair die past it with a probability of about 1e-5.
-double ChiSquareLimit(int degreesOfFreedom)
+double chiSquareLimit(int degreesOfFreedom)
 {
     constexpr double z = 4.265;
     const double k = degreesOfFreedom;
@@ -55,11 +55,11 @@ void RollDistributionTest::facesAreEquallyLikely_data()
     QTest::addColumn<int>("high");
     QTest::addColumn<int>("rolls");
 
-    QTest::newRow("d2") << MakeRequest(0, 2, 1000) << 1 << 2 << 1000;
-    QTest::newRow("d6") << MakeRequest(4, 6, 1000) << 1 << 6 << 1000;
-    QTest::newRow("d20") << MakeRequest(8, 20, 1000) << 1 << 20 << 1000;
-    QTest::newRow("percentile") << MakeRequest(10, 100, 1000) << 1 << 100 << 1000;
-    QTest::newRow("custom 0..1000") << MakeCustomRequest(1000, 0, 1000) << 0 << 1000 << 10010;
+    QTest::newRow("d2") << makeRequest(0, 2, 1000) << 1 << 2 << 1000;
+    QTest::newRow("d6") << makeRequest(4, 6, 1000) << 1 << 6 << 1000;
+    QTest::newRow("d20") << makeRequest(8, 20, 1000) << 1 << 20 << 1000;
+    QTest::newRow("percentile") << makeRequest(10, 100, 1000) << 1 << 100 << 1000;
+    QTest::newRow("custom 0..1000") << makeCustomRequest(1000, 0, 1000) << 0 << 1000 << 10010;
 }
 
 void RollDistributionTest::facesAreEquallyLikely()
@@ -83,7 +83,7 @@ void RollDistributionTest::facesAreEquallyLikely()
     double chiSquare = 0.0;
     for (long count : counts)
         chiSquare += (double(count) - expected) * (double(count) - expected) / expected;
-    const double limit = ChiSquareLimit(static_cast<int>(counts.size()) - 1);
+    const double limit = chiSquareLimit(static_cast<int>(counts.size()) - 1);
     QVERIFY2(chiSquare < limit, qPrintable(QStringLiteral("chi-square %1, limit %2").arg(chiSquare).arg(limit)));
 }
 

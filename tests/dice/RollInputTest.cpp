@@ -53,23 +53,23 @@ const QString TooManyDice = QStringLiteral("Sorry you only have 1000 dice in you
 
 const QByteArray Huge(400, '9');
 
-Fields Standard(int sides)
+Fields standard(int sides)
 {
     return Fields{}.withSides(sides);
 }
 
-Fields Custom(QByteArray low, QByteArray high)
+Fields customDie(QByteArray low, QByteArray high)
 {
-    Fields f = Standard(CustomMark);
+    Fields f = standard(CustomMark);
     f.custom = true;
     f.low = std::move(low);
     f.high = std::move(high);
     return f;
 }
 
-RollRequest D6(int numDice, int dieModifier = 0, int rollModifier = 0)
+RollRequest d6(int numDice, int dieModifier = 0, int rollModifier = 0)
 {
-    return MakeRequest(4, 6, numDice, 0, 0, dieModifier, rollModifier);
+    return makeRequest(4, 6, numDice, 0, 0, dieModifier, rollModifier);
 }
 
 } // namespace
@@ -100,68 +100,68 @@ void RollInputTest::refused_data()
     const auto high = RollField::CustomDieHigh;
 
     // No die type, or a Sides that names none of the buttons.
-    QTest::newRow("no die type") << Standard(0) << NoDieType << none << false;
-    QTest::newRow("no die type first") << Custom("1000", "").roll("2000").die("200").count("5000").withSides(0)
+    QTest::newRow("no die type") << standard(0) << NoDieType << none << false;
+    QTest::newRow("no die type first") << customDie("1000", "").roll("2000").die("200").count("5000").withSides(0)
                                        << NoDieType << none << false;
-    QTest::newRow("sides of no die") << Standard(7) << NoDieType << none << false;
-    QTest::newRow("negative sides") << Standard(-6) << NoDieType << none << false;
-    QTest::newRow("custom sides, other button") << Standard(CustomMark) << NoDieType << none << false;
-    QTest::newRow("custom button, six sides") << Custom("1", "6").withSides(6) << NoDieType << none << false;
+    QTest::newRow("sides of no die") << standard(7) << NoDieType << none << false;
+    QTest::newRow("negative sides") << standard(-6) << NoDieType << none << false;
+    QTest::newRow("custom sides, other button") << standard(CustomMark) << NoDieType << none << false;
+    QTest::newRow("custom button, six sides") << customDie("1", "6").withSides(6) << NoDieType << none << false;
 
     // Lower limit below 1000, before rounding.
-    QTest::newRow("lower 1000") << Custom("1000", "1000") << LowTooHigh << low << false;
-    QTest::newRow("lower 999.5") << Custom("999.5", "1000") << LowTooHigh << low << false;
-    QTest::newRow("lower 400 digits") << Custom(Huge, "6") << LowTooHigh << low << false;
+    QTest::newRow("lower 1000") << customDie("1000", "1000") << LowTooHigh << low << false;
+    QTest::newRow("lower 999.5") << customDie("999.5", "1000") << LowTooHigh << low << false;
+    QTest::newRow("lower 400 digits") << customDie(Huge, "6") << LowTooHigh << low << false;
 
     // Upper limit at most 1000; an empty lower limit is already noted.
-    QTest::newRow("upper 1001") << Custom("1", "1001") << HighTooHigh << high << false;
-    QTest::newRow("upper 1000.1") << Custom("1", "1000.1") << HighTooHigh << high << false;
-    QTest::newRow("upper 1001, lower empty") << Custom("", "1001") << HighTooHigh << high << true;
-    QTest::newRow("upper before lower sign") << Custom("-5", "1001") << HighTooHigh << high << false;
+    QTest::newRow("upper 1001") << customDie("1", "1001") << HighTooHigh << high << false;
+    QTest::newRow("upper 1000.1") << customDie("1", "1000.1") << HighTooHigh << high << false;
+    QTest::newRow("upper 1001, lower empty") << customDie("", "1001") << HighTooHigh << high << true;
+    QTest::newRow("upper before lower sign") << customDie("-5", "1001") << HighTooHigh << high << false;
 
     // Lower limit not negative, after rounding.
-    QTest::newRow("lower -1") << Custom("-1", "6") << LowNegative << low << false;
-    QTest::newRow("lower -0.6 rounds to -1") << Custom("-0.6", "6") << LowNegative << low << false;
-    QTest::newRow("lower -99999") << Custom("-99999", "6") << LowNegative << low << false;
-    QTest::newRow("lower -400 digits") << Custom("-" + Huge, "6") << LowNegative << low << false;
+    QTest::newRow("lower -1") << customDie("-1", "6") << LowNegative << low << false;
+    QTest::newRow("lower -0.6 rounds to -1") << customDie("-0.6", "6") << LowNegative << low << false;
+    QTest::newRow("lower -99999") << customDie("-99999", "6") << LowNegative << low << false;
+    QTest::newRow("lower -400 digits") << customDie("-" + Huge, "6") << LowNegative << low << false;
 
     // Upper limit given.
-    QTest::newRow("upper empty") << Custom("1", "") << NoHigh << high << false;
-    QTest::newRow("both limits empty") << Custom("", "") << NoHigh << high << true;
-    QTest::newRow("upper letters") << Custom("0", "abc") << NoHigh << high << false;
-    QTest::newRow("upper 0.4 rounds to 0") << Custom("0", "0.4") << NoHigh << high << false;
+    QTest::newRow("upper empty") << customDie("1", "") << NoHigh << high << false;
+    QTest::newRow("both limits empty") << customDie("", "") << NoHigh << high << true;
+    QTest::newRow("upper letters") << customDie("0", "abc") << NoHigh << high << false;
+    QTest::newRow("upper 0.4 rounds to 0") << customDie("0", "0.4") << NoHigh << high << false;
 
     // Limits in order, compared after rounding.
-    QTest::newRow("lower above upper") << Custom("6", "5") << LowAboveHigh << low << false;
-    QTest::newRow("negative upper") << Custom("0", "-5") << LowAboveHigh << low << false;
-    QTest::newRow("upper -99999") << Custom("5", "-99999") << LowAboveHigh << low << false;
-    QTest::newRow("lower equals upper") << Custom("5", "5") << LowEqualsHigh << low << false;
-    QTest::newRow("equal once rounded") << Custom("4.6", "5.4") << LowEqualsHigh << low << false;
+    QTest::newRow("lower above upper") << customDie("6", "5") << LowAboveHigh << low << false;
+    QTest::newRow("negative upper") << customDie("0", "-5") << LowAboveHigh << low << false;
+    QTest::newRow("upper -99999") << customDie("5", "-99999") << LowAboveHigh << low << false;
+    QTest::newRow("lower equals upper") << customDie("5", "5") << LowEqualsHigh << low << false;
+    QTest::newRow("equal once rounded") << customDie("4.6", "5.4") << LowEqualsHigh << low << false;
 
     // Modifiers, unrounded; their title is the custom one whatever the die.
     const auto rollField = RollField::RollModifier;
     const auto dieField = RollField::DieModifier;
-    QTest::newRow("roll modifier -1001") << Standard(6).roll("-1001") << BadRollModifier << rollField << false;
-    QTest::newRow("roll modifier 1001") << Standard(6).roll("1001") << BadRollModifier << rollField << false;
-    QTest::newRow("roll modifier 1000.1") << Standard(20).roll("+1000.1") << BadRollModifier << rollField << false;
-    QTest::newRow("roll modifier -1000.4") << Standard(2).roll("-1000.4") << BadRollModifier << rollField << false;
-    QTest::newRow("roll modifier 400 digits") << Standard(6).roll(Huge) << BadRollModifier << rollField << false;
-    QTest::newRow("die modifier -101") << Standard(6).die("-101") << BadDieModifier << dieField << false;
-    QTest::newRow("die modifier 101") << Standard(6).die("101") << BadDieModifier << dieField << false;
-    QTest::newRow("die modifier 100.5") << Standard(100).die("100.5") << BadDieModifier << dieField << false;
+    QTest::newRow("roll modifier -1001") << standard(6).roll("-1001") << BadRollModifier << rollField << false;
+    QTest::newRow("roll modifier 1001") << standard(6).roll("1001") << BadRollModifier << rollField << false;
+    QTest::newRow("roll modifier 1000.1") << standard(20).roll("+1000.1") << BadRollModifier << rollField << false;
+    QTest::newRow("roll modifier -1000.4") << standard(2).roll("-1000.4") << BadRollModifier << rollField << false;
+    QTest::newRow("roll modifier 400 digits") << standard(6).roll(Huge) << BadRollModifier << rollField << false;
+    QTest::newRow("die modifier -101") << standard(6).die("-101") << BadDieModifier << dieField << false;
+    QTest::newRow("die modifier 101") << standard(6).die("101") << BadDieModifier << dieField << false;
+    QTest::newRow("die modifier 100.5") << standard(100).die("100.5") << BadDieModifier << dieField << false;
 
     // At most 1000 dice, unrounded; the focus stays.
-    QTest::newRow("1001 dice") << Standard(6).count("1001") << TooManyDice << none << false;
-    QTest::newRow("1000.4 dice") << Standard(6).count("1000.4") << TooManyDice << none << false;
-    QTest::newRow("400-digit dice") << Standard(6).count(Huge) << TooManyDice << none << false;
+    QTest::newRow("1001 dice") << standard(6).count("1001") << TooManyDice << none << false;
+    QTest::newRow("1000.4 dice") << standard(6).count("1000.4") << TooManyDice << none << false;
+    QTest::newRow("400-digit dice") << standard(6).count(Huge) << TooManyDice << none << false;
 
     // Several faults: only the first in check order is reported.
-    const Fields allBad = Standard(6).roll("2000").die("200").count("2000");
+    const Fields allBad = standard(6).roll("2000").die("200").count("2000");
     QTest::newRow("roll modifier first") << allBad << BadRollModifier << rollField << false;
     QTest::newRow("die modifier before dice") << allBad.roll("0") << BadDieModifier << dieField << false;
-    QTest::newRow("lower before upper") << Custom("1000", "1001") << LowTooHigh << low << false;
-    QTest::newRow("limits before modifiers") << Custom("5", "5").roll("2000") << LowEqualsHigh << low << false;
-    QTest::newRow("empty lower noted on later fault") << Custom("", "6").roll("2000") << BadRollModifier
+    QTest::newRow("lower before upper") << customDie("1000", "1001") << LowTooHigh << low << false;
+    QTest::newRow("limits before modifiers") << customDie("5", "5").roll("2000") << LowEqualsHigh << low << false;
+    QTest::newRow("empty lower noted on later fault") << customDie("", "6").roll("2000") << BadRollModifier
                                                       << rollField << true;
 }
 
@@ -186,43 +186,43 @@ void RollInputTest::accepted_data()
     QTest::addColumn<RollRequest>("request");
     QTest::addColumn<bool>("lowerWasEmpty");
 
-    QTest::newRow("three d6 plus two") << Standard(6).count("3").die("+2") << D6(3, 2) << false;
+    QTest::newRow("three d6 plus two") << standard(6).count("3").die("+2") << d6(3, 2) << false;
 
     // Custom limits at their bounds; an empty lower limit reads as 0.
-    QTest::newRow("custom 999..1000") << Custom("999", "1000") << MakeCustomRequest(1, 999, 1000) << false;
-    QTest::newRow("custom 0..1000") << Custom("0", "1000") << MakeCustomRequest(1, 0, 1000) << false;
-    QTest::newRow("custom empty lower") << Custom("", "6") << MakeCustomRequest(1, 0, 6) << true;
-    QTest::newRow("custom lower -0.4") << Custom("-0.4", "6") << MakeCustomRequest(1, 0, 6) << false;
-    QTest::newRow("custom lower -0.5 to even") << Custom("-0.5", "6") << MakeCustomRequest(1, 0, 6) << false;
-    QTest::newRow("custom lower 998.6") << Custom("998.6", "1000") << MakeCustomRequest(1, 999, 1000) << false;
-    QTest::newRow("custom trailing letters") << Custom("3abc", "12xyz") << MakeCustomRequest(1, 3, 12) << false;
+    QTest::newRow("custom 999..1000") << customDie("999", "1000") << makeCustomRequest(1, 999, 1000) << false;
+    QTest::newRow("custom 0..1000") << customDie("0", "1000") << makeCustomRequest(1, 0, 1000) << false;
+    QTest::newRow("custom empty lower") << customDie("", "6") << makeCustomRequest(1, 0, 6) << true;
+    QTest::newRow("custom lower -0.4") << customDie("-0.4", "6") << makeCustomRequest(1, 0, 6) << false;
+    QTest::newRow("custom lower -0.5 to even") << customDie("-0.5", "6") << makeCustomRequest(1, 0, 6) << false;
+    QTest::newRow("custom lower 998.6") << customDie("998.6", "1000") << makeCustomRequest(1, 999, 1000) << false;
+    QTest::newRow("custom trailing letters") << customDie("3abc", "12xyz") << makeCustomRequest(1, 3, 12) << false;
 
     // Other dice neither read nor check the custom fields.
-    Fields sixWithBadLimits = Standard(6);
+    Fields sixWithBadLimits = standard(6);
     sixWithBadLimits.low = "5000";
     sixWithBadLimits.high = "-7";
-    QTest::newRow("custom fields ignored") << sixWithBadLimits << D6(1) << false;
-    QTest::newRow("empty lower ignored") << Standard(20) << MakeRequest(8, 20, 1) << false;
+    QTest::newRow("custom fields ignored") << sixWithBadLimits << d6(1) << false;
+    QTest::newRow("empty lower ignored") << standard(20) << makeRequest(8, 20, 1) << false;
 
     // Modifiers at both ends, list texts, typed texts.
-    QTest::newRow("roll modifier -1000") << Standard(6).roll("-1000") << D6(1, 0, -1000) << false;
-    QTest::newRow("roll modifier +1000") << Standard(6).roll("+1000") << D6(1, 0, 1000) << false;
-    QTest::newRow("roll modifier 999.5 to even") << Standard(6).roll("999.5") << D6(1, 0, 1000) << false;
-    QTest::newRow("roll modifier letters") << Standard(6).roll("abc") << D6(1) << false;
-    QTest::newRow("roll modifier empty") << Standard(6).roll("") << D6(1) << false;
-    QTest::newRow("die modifier -100") << Standard(6).die("-100") << D6(1, -100) << false;
-    QTest::newRow("die modifier 100") << Standard(6).die("100") << D6(1, 100) << false;
-    QTest::newRow("die modifier list item -10") << Standard(6).die("-10") << D6(1, -10) << false;
+    QTest::newRow("roll modifier -1000") << standard(6).roll("-1000") << d6(1, 0, -1000) << false;
+    QTest::newRow("roll modifier +1000") << standard(6).roll("+1000") << d6(1, 0, 1000) << false;
+    QTest::newRow("roll modifier 999.5 to even") << standard(6).roll("999.5") << d6(1, 0, 1000) << false;
+    QTest::newRow("roll modifier letters") << standard(6).roll("abc") << d6(1) << false;
+    QTest::newRow("roll modifier empty") << standard(6).roll("") << d6(1) << false;
+    QTest::newRow("die modifier -100") << standard(6).die("-100") << d6(1, -100) << false;
+    QTest::newRow("die modifier 100") << standard(6).die("100") << d6(1, 100) << false;
+    QTest::newRow("die modifier list item -10") << standard(6).die("-10") << d6(1, -10) << false;
 
     // Up to 1000 dice; zero, empty and negative pass (the engine draws none).
-    QTest::newRow("1000 dice") << Standard(6).count("1000") << D6(1000) << false;
-    QTest::newRow("999.6 dice") << Standard(6).count("999.6") << D6(1000) << false;
-    QTest::newRow("2.5 dice to even") << Standard(6).count("2.5") << D6(2) << false;
-    QTest::newRow("zero dice") << Standard(6).count("0") << D6(0) << false;
-    QTest::newRow("empty dice") << Standard(6).count("") << D6(0) << false;
-    QTest::newRow("negative dice") << Standard(6).count("-5") << D6(-5) << false;
-    QTest::newRow("-99999 dice saturate") << Standard(6).count("-99999") << D6(-32768) << false;
-    QTest::newRow("-400-digit dice saturate") << Standard(6).count("-" + Huge) << D6(-32768) << false;
+    QTest::newRow("1000 dice") << standard(6).count("1000") << d6(1000) << false;
+    QTest::newRow("999.6 dice") << standard(6).count("999.6") << d6(1000) << false;
+    QTest::newRow("2.5 dice to even") << standard(6).count("2.5") << d6(2) << false;
+    QTest::newRow("zero dice") << standard(6).count("0") << d6(0) << false;
+    QTest::newRow("empty dice") << standard(6).count("") << d6(0) << false;
+    QTest::newRow("negative dice") << standard(6).count("-5") << d6(-5) << false;
+    QTest::newRow("-99999 dice saturate") << standard(6).count("-99999") << d6(-32768) << false;
+    QTest::newRow("-400-digit dice saturate") << standard(6).count("-" + Huge) << d6(-32768) << false;
 }
 
 void RollInputTest::accepted()
@@ -252,8 +252,8 @@ void RollInputTest::dieTypeFollowsSides()
     QFETCH(int, dieType);
     QFETCH(int, sides);
 
-    QCOMPARE(int{Dice::SidesOfDieType(dieType)}, sides);
-    const auto validation = (dieType == 11 ? Custom("1", "2") : Standard(sides)).validate();
+    QCOMPARE(int{Dice::sidesOfDieType(dieType)}, sides);
+    const auto validation = (dieType == 11 ? customDie("1", "2") : standard(sides)).validate();
     QVERIFY(validation.ok());
     QCOMPARE(validation.request().DieType, dieType);
     QCOMPARE(int{validation.request().Sides}, sides);
@@ -261,8 +261,8 @@ void RollInputTest::dieTypeFollowsSides()
 
 void RollInputTest::noSidesOutsideTheButtons()
 {
-    QCOMPARE(int{Dice::SidesOfDieType(-1)}, 0);
-    QCOMPARE(int{Dice::SidesOfDieType(12)}, 0);
+    QCOMPARE(int{Dice::sidesOfDieType(-1)}, 0);
+    QCOMPARE(int{Dice::sidesOfDieType(12)}, 0);
 }
 
 QTEST_APPLESS_MAIN(RollInputTest)

@@ -25,7 +25,7 @@ inline char* toString(const RollRequest& r)
 
 } // namespace Dice
 
-inline Dice::RollRequest MakeRequest(int dieType, int sides, int numDice, int low = 0, int high = 0,
+inline Dice::RollRequest makeRequest(int dieType, int sides, int numDice, int low = 0, int high = 0,
                                      int dieModifier = 0, int rollModifier = 0)
 {
     Dice::RollRequest r;
@@ -39,7 +39,7 @@ inline Dice::RollRequest MakeRequest(int dieType, int sides, int numDice, int lo
     return r;
 }
 
-inline Dice::RollRequest MakeCustomRequest(int numDice, int low, int high, int dieModifier = 0, int rollModifier = 0)
+inline Dice::RollRequest makeCustomRequest(int numDice, int low, int high, int dieModifier = 0, int rollModifier = 0)
 {
-    return MakeRequest(11, 999, numDice, low, high, dieModifier, rollModifier);
+    return makeRequest(11, 999, numDice, low, high, dieModifier, rollModifier);
 }

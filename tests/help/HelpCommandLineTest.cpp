@@ -2,10 +2,10 @@
 
 #include <QTest>
 
-using help::HelpCommandLine;
-using help::HelpRequest;
-using Action = help::HelpCommandLine::Action;
-using Mode = help::HelpRequest::Mode;
+using Help::HelpCommandLine;
+using Help::HelpRequest;
+using Action = Help::HelpCommandLine::Action;
+using Mode = Help::HelpRequest::Mode;
 
 class HelpCommandLineTest : public QObject
 {
@@ -51,7 +51,7 @@ private slots:
         QFETCH(QString, file);
 
         arguments.prepend(QStringLiteral("rollwright-help"));
-        const HelpCommandLine line = help::parseHelpCommandLine(arguments);
+        const HelpCommandLine line = Help::parseHelpCommandLine(arguments);
         QCOMPARE(line.error, QString());
         QCOMPARE(line.action, action);
         QCOMPARE(line.request.mode, mode);
@@ -88,7 +88,7 @@ private slots:
         QFETCH(QString, error);
 
         arguments.prepend(QStringLiteral("rollwright-help"));
-        const HelpCommandLine line = help::parseHelpCommandLine(arguments);
+        const HelpCommandLine line = Help::parseHelpCommandLine(arguments);
         QCOMPARE(line.action, Action::Invalid);
         QVERIFY2(line.error.contains(error), qPrintable(line.error));
     }
@@ -96,14 +96,14 @@ private slots:
     void requestSurvivesTheWire()
     {
         const HelpRequest request{Mode::Index, QStringLiteral("Würfel"), QStringLiteral("/a/R.hlp")};
-        QCOMPARE(help::decodeRequest(help::encodeRequest(request)), request);
+        QCOMPARE(Help::decodeRequest(Help::encodeRequest(request)), request);
     }
 
     void garbageIsNoRequest_data()
     {
         QTest::addColumn<QByteArray>("bytes");
 
-        const QByteArray good = help::encodeRequest({Mode::Contents, {}, QStringLiteral("x")});
+        const QByteArray good = Help::encodeRequest({Mode::Contents, {}, QStringLiteral("x")});
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("cut short") << good.left(good.size() - 1);
         QTest::newRow("trailing bytes") << good + "x";
@@ -116,7 +116,7 @@ private slots:
     void garbageIsNoRequest()
     {
         QFETCH(QByteArray, bytes);
-        QVERIFY(!help::decodeRequest(bytes));
+        QVERIFY(!Help::decodeRequest(bytes));
     }
 };
 

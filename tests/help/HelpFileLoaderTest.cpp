@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using help::HelpFile;
+using Help::HelpFile;
 
 namespace {
 
@@ -97,7 +97,7 @@ private slots:
             QVERIFY(make(kind, path));
 
         HelpFile file;
-        std::unique_ptr<QThread> loader(QThread::create([&] { file = help::loadHelpFile(path); }));
+        std::unique_ptr<QThread> loader(QThread::create([&] { file = Help::loadHelpFile(path); }));
         loader->start();
         // A generous bound: it catches a wait without end, not a slow machine.
         if (!loader->wait(QDeadlineTimer(hangBoundMs))) {
@@ -119,7 +119,7 @@ private slots:
     void readsAFileThatClaimsNoSize()
     {
         // The system makes such files up as they are read.
-        const HelpFile file = help::loadHelpFile(QStringLiteral("/proc/self/status"));
+        const HelpFile file = Help::loadHelpFile(QStringLiteral("/proc/self/status"));
         QCOMPARE(file.diagnostics.size(), 1);
         QCOMPARE(file.diagnostics[0].line, 1);
         QCOMPARE(file.diagnostics[0].message, QStringLiteral("text before the first @topic"));
@@ -131,7 +131,7 @@ private slots:
         const QString target = writeHelpFile(dir, QStringLiteral("real.hlp"), sampleHelp);
         const QString link = dir.filePath(QStringLiteral("link.hlp"));
         QVERIFY(QFile::link(target, link));
-        const HelpFile file = help::loadHelpFile(link);
+        const HelpFile file = Help::loadHelpFile(link);
         QVERIFY(file.diagnostics.isEmpty());
         QCOMPARE(file.topics.size(), 3);
     }

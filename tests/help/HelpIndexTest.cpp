@@ -9,12 +9,12 @@ class HelpIndexTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { m_index = help::HelpIndex(help::parseHelpText(sampleHelp, "s.hlp")); }
+    void initTestCase() { m_index = Help::HelpIndex(Help::parseHelpText(sampleHelp, "s.hlp")); }
 
     void sortsKeywordsIgnoringCaseAndMergesSpellings()
     {
         QStringList keywords;
-        for (const help::HelpIndex::Entry& entry : m_index.entries())
+        for (const Help::HelpIndex::Entry& entry : m_index.entries())
             keywords.append(entry.keyword);
         QCOMPARE(keywords, QStringList({"dice", "overview", "Results", "Roll", "roll results",
                                         "rolling", "start"}));
@@ -54,7 +54,7 @@ private slots:
     }
 
 private:
-    help::HelpIndex m_index;
+    Help::HelpIndex m_index;
 };
 
 QTEST_GUILESS_MAIN(HelpIndexTest)

@@ -19,10 +19,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-using help::ForwardResult;
-using help::HelpRequest;
-using help::InstanceRole;
-using Mode = help::HelpRequest::Mode;
+using Help::ForwardResult;
+using Help::HelpRequest;
+using Help::InstanceRole;
+using Mode = Help::HelpRequest::Mode;
 
 namespace {
 
@@ -123,7 +123,7 @@ private:
 int connectAsNobody(const QString& path)
 {
     const sockaddr_un address = addressOf(path);
-    const QByteArray frame = help::frameRequest(contentsRequest());
+    const QByteArray frame = Help::frameRequest(contentsRequest());
     const pid_t child = ::fork();
     if (child == 0) {
         if (::setgid(65534) != 0 || ::setuid(65534) != 0)
@@ -160,10 +160,10 @@ private slots:
     void serverNamesSeparateFilesNotRequests()
     {
         const QString a =
-            help::instanceServerName(QStringLiteral("/run/user/7"), QStringLiteral("/a/R.hlp"));
+            Help::instanceServerName(QStringLiteral("/run/user/7"), QStringLiteral("/a/R.hlp"));
         QCOMPARE(
-            help::instanceServerName(QStringLiteral("/run/user/7"), QStringLiteral("/a/R.hlp")), a);
-        QVERIFY(help::instanceServerName(QStringLiteral("/run/user/7"),
+            Help::instanceServerName(QStringLiteral("/run/user/7"), QStringLiteral("/a/R.hlp")), a);
+        QVERIFY(Help::instanceServerName(QStringLiteral("/run/user/7"),
                                          QStringLiteral("/b/R.hlp")) != a);
         QVERIFY(a.startsWith(QStringLiteral("/run/user/7/rollwright-help-")));
     }
@@ -211,7 +211,7 @@ private slots:
             "XDG_RUNTIME_DIR", runtime == "unset" ? QByteArray() : QFile::encodeName(runtimePath));
         const ScopedEnvironment tmp("TMPDIR", QFile::encodeName(temp.path()));
         const mode_t oldMask = ::umask(0); // the folder is private whatever the umask
-        const help::SocketFolder folder = help::privateSocketFolder();
+        const Help::SocketFolder folder = Help::privateSocketFolder();
         ::umask(oldMask);
 
         if (!usable) {
@@ -226,9 +226,9 @@ private slots:
 
     void socketIsTheUsersAloneWhateverTheUmask()
     {
-        help::HelpInstanceServer server(servedFile);
+        Help::HelpInstanceServer server(servedFile);
         const mode_t oldMask = ::umask(0);
-        const help::Claim claim = help::claimInstance(server, m_name, contentsRequest());
+        const Help::Claim claim = Help::claimInstance(server, m_name, contentsRequest());
         ::umask(oldMask);
         QCOMPARE(claim.role, InstanceRole::Serving);
         QVERIFY(isSocket(m_name));
@@ -239,31 +239,31 @@ private slots:
     {
         if (::geteuid() != 0)
             QSKIP("needs root, to act as another user");
-        help::HelpInstanceServer server(servedFile);
-        QCOMPARE(help::claimInstance(server, m_name, contentsRequest()).role,
+        Help::HelpInstanceServer server(servedFile);
+        QCOMPARE(Help::claimInstance(server, m_name, contentsRequest()).role,
                  InstanceRole::Serving);
         QCOMPARE(connectAsNobody(m_name), 0);
 
         // Even through a socket that others could reach, the viewer answers only its user.
         QTemporaryDir open;
         ::chmod(QFile::encodeName(open.path()).constData(), 0777);
-        help::HelpInstanceServer exposed(servedFile);
+        Help::HelpInstanceServer exposed(servedFile);
         const QString name = open.filePath(QStringLiteral("exposed"));
         QVERIFY(exposed.listen(name));
         ::chmod(QFile::encodeName(name).constData(), 0666);
-        QSignalSpy received(&exposed, &help::HelpInstanceServer::requestReceived);
+        QSignalSpy received(&exposed, &Help::HelpInstanceServer::requestReceived);
         QCOMPARE(connectAsNobody(name), 1);
         QCOMPARE(received.size(), 0);
     }
 
     void forwardedRequestReachesTheServer()
     {
-        help::HelpInstanceServer server(servedFile);
+        Help::HelpInstanceServer server(servedFile);
         QVERIFY(server.listen(m_name));
-        QSignalSpy received(&server, &help::HelpInstanceServer::requestReceived);
+        QSignalSpy received(&server, &Help::HelpInstanceServer::requestReceived);
 
         const HelpRequest request{Mode::Index, QStringLiteral("ro"), servedFile};
-        QCOMPARE(runElsewhere([&] { return help::forwardRequest(m_name, request).result; }),
+        QCOMPARE(runElsewhere([&] { return Help::forwardRequest(m_name, request).result; }),
                  ForwardResult::Delivered);
         QTRY_COMPARE(received.size(), 1);
         QCOMPARE(received[0][0].value<HelpRequest>(), request);
@@ -271,11 +271,11 @@ private slots:
 
     void requestForAnotherFileIsRefused()
     {
-        help::HelpInstanceServer server(servedFile);
+        Help::HelpInstanceServer server(servedFile);
         QVERIFY(server.listen(m_name));
-        QSignalSpy received(&server, &help::HelpInstanceServer::requestReceived);
+        QSignalSpy received(&server, &Help::HelpInstanceServer::requestReceived);
         const auto forwarding = runElsewhere([&] {
-            return help::forwardRequest(m_name, contentsRequest(QStringLiteral("/etc/passwd")));
+            return Help::forwardRequest(m_name, contentsRequest(QStringLiteral("/etc/passwd")));
         });
         QCOMPARE(forwarding.result, ForwardResult::Refused);
         QTest::qWait(50);
@@ -284,18 +284,18 @@ private slots:
 
     void nobodyToForwardTo()
     {
-        QCOMPARE(help::forwardRequest(m_name, contentsRequest()).result, ForwardResult::NoViewer);
+        QCOMPARE(Help::forwardRequest(m_name, contentsRequest()).result, ForwardResult::NoViewer);
     }
 
     void claimServesOrForwards()
     {
-        help::HelpInstanceServer first(servedFile);
-        QCOMPARE(help::claimInstance(first, m_name, contentsRequest()).role, InstanceRole::Serving);
+        Help::HelpInstanceServer first(servedFile);
+        QCOMPARE(Help::claimInstance(first, m_name, contentsRequest()).role, InstanceRole::Serving);
 
-        QSignalSpy received(&first, &help::HelpInstanceServer::requestReceived);
+        QSignalSpy received(&first, &Help::HelpInstanceServer::requestReceived);
         const auto role = runElsewhere([&] {
-            help::HelpInstanceServer second(servedFile);
-            return help::claimInstance(second, m_name, contentsRequest()).role;
+            Help::HelpInstanceServer second(servedFile);
+            return Help::claimInstance(second, m_name, contentsRequest()).role;
         });
         QCOMPARE(role, InstanceRole::Forwarded);
         QTRY_COMPARE(received.size(), 1);
@@ -304,14 +304,14 @@ private slots:
     void staleSocketIsTakenOver()
     {
         QVERIFY(leaveStaleSocket(m_name));
-        help::HelpInstanceServer blocked(servedFile);
+        Help::HelpInstanceServer blocked(servedFile);
         QVERIFY(!blocked.listen(m_name)); // the stale file is really in the way
 
-        help::HelpInstanceServer server(servedFile);
-        QCOMPARE(help::claimInstance(server, m_name, contentsRequest()).role,
+        Help::HelpInstanceServer server(servedFile);
+        QCOMPARE(Help::claimInstance(server, m_name, contentsRequest()).role,
                  InstanceRole::Serving);
         QCOMPARE(
-            runElsewhere([&] { return help::forwardRequest(m_name, contentsRequest()).result; }),
+            runElsewhere([&] { return Help::forwardRequest(m_name, contentsRequest()).result; }),
             ForwardResult::Delivered);
     }
 
@@ -328,9 +328,9 @@ private slots:
             });
         });
 
-        const help::Claim claim = runElsewhere([&] {
-            help::HelpInstanceServer server(servedFile);
-            return help::claimInstance(server, m_name, contentsRequest());
+        const Help::Claim claim = runElsewhere([&] {
+            Help::HelpInstanceServer server(servedFile);
+            return Help::claimInstance(server, m_name, contentsRequest());
         });
         QCOMPARE(claim.role, InstanceRole::Alone);
         QVERIFY2(claim.reason.contains(QStringLiteral("no Rollwright help viewer")),
@@ -351,7 +351,7 @@ private slots:
     {
         QFETCH(QString, holder);
 
-        help::HelpInstanceServer viewer(servedFile);
+        Help::HelpInstanceServer viewer(servedFile);
         QLocalServer silent;
         int deaf = -1;
         const auto closeDeaf = qScopeGuard([&deaf] {
@@ -368,17 +368,17 @@ private slots:
             deaf = boundSocket(m_name, 4);
             QVERIFY(deaf >= 0);
         }
-        QSignalSpy received(&viewer, &help::HelpInstanceServer::requestReceived);
+        QSignalSpy received(&viewer, &Help::HelpInstanceServer::requestReceived);
 
         // The viewer shares this thread, so it is busy while the claim blocks here.
         QElapsedTimer timer;
         timer.start();
-        help::HelpInstanceServer second(servedFile);
-        const help::Claim claim =
+        Help::HelpInstanceServer second(servedFile);
+        const Help::Claim claim =
             holder == "busy"
-                ? help::claimInstance(second, m_name, contentsRequest(), 300)
+                ? Help::claimInstance(second, m_name, contentsRequest(), 300)
                 : runElsewhere(
-                      [&] { return help::claimInstance(second, m_name, contentsRequest(), 300); });
+                      [&] { return Help::claimInstance(second, m_name, contentsRequest(), 300); });
         QVERIFY(timer.elapsed() < hangBoundMs);
         QCOMPARE(claim.role, InstanceRole::Alone);
         QVERIFY2(claim.reason.contains(QStringLiteral("did not")), qPrintable(claim.reason));
@@ -387,7 +387,7 @@ private slots:
         if (holder == "busy") {
             // Free again, the viewer still takes requests on its own socket.
             QCOMPARE(runElsewhere(
-                         [&] { return help::forwardRequest(m_name, contentsRequest()).result; }),
+                         [&] { return Help::forwardRequest(m_name, contentsRequest()).result; }),
                      ForwardResult::Delivered);
             QTRY_VERIFY(received.size() >= 1);
         }
@@ -395,35 +395,35 @@ private slots:
 
     void refusedRequestLeavesTheViewerServing()
     {
-        help::HelpInstanceServer viewer(servedFile);
-        QCOMPARE(help::claimInstance(viewer, m_name, contentsRequest()).role,
+        Help::HelpInstanceServer viewer(servedFile);
+        QCOMPARE(Help::claimInstance(viewer, m_name, contentsRequest()).role,
                  InstanceRole::Serving);
-        QSignalSpy received(&viewer, &help::HelpInstanceServer::requestReceived);
+        QSignalSpy received(&viewer, &Help::HelpInstanceServer::requestReceived);
 
         const HelpRequest huge{Mode::Index, QString(40000, QLatin1Char('k')), servedFile};
-        const help::Claim claim = runElsewhere([&] {
-            help::HelpInstanceServer second(servedFile);
-            return help::claimInstance(second, m_name, huge);
+        const Help::Claim claim = runElsewhere([&] {
+            Help::HelpInstanceServer second(servedFile);
+            return Help::claimInstance(second, m_name, huge);
         });
         QCOMPARE(claim.role, InstanceRole::Alone);
         QVERIFY2(claim.reason.contains(QStringLiteral("refused")), qPrintable(claim.reason));
         QVERIFY(isSocket(m_name));
 
         QCOMPARE(
-            runElsewhere([&] { return help::forwardRequest(m_name, contentsRequest()).result; }),
+            runElsewhere([&] { return Help::forwardRequest(m_name, contentsRequest()).result; }),
             ForwardResult::Delivered);
         QTRY_COMPARE(received.size(), 1);
     }
 
     void everyRequestInTurnIsServed()
     {
-        help::HelpInstanceServer viewer(servedFile);
+        Help::HelpInstanceServer viewer(servedFile);
         QVERIFY(viewer.listen(m_name));
-        QSignalSpy received(&viewer, &help::HelpInstanceServer::requestReceived);
-        const int requests = 3 * help::HelpInstanceServer::maxConnections;
+        QSignalSpy received(&viewer, &Help::HelpInstanceServer::requestReceived);
+        const int requests = 3 * Help::HelpInstanceServer::MaxConnections;
         for (int i = 0; i < requests; ++i) {
             QCOMPARE(runElsewhere(
-                         [&] { return help::forwardRequest(m_name, contentsRequest()).result; }),
+                         [&] { return Help::forwardRequest(m_name, contentsRequest()).result; }),
                      ForwardResult::Delivered);
         }
         QTRY_COMPARE(received.size(), requests);
@@ -432,27 +432,27 @@ private slots:
 
     void idleConnectionsAreClosedAndCounted()
     {
-        help::HelpInstanceServer viewer(servedFile);
+        Help::HelpInstanceServer viewer(servedFile);
         viewer.setIdleTimeout(2000);
         QVERIFY(viewer.listen(m_name));
 
         std::vector<std::unique_ptr<QLocalSocket>> clients;
         const int extra = 3;
-        for (int i = 0; i < help::HelpInstanceServer::maxConnections + extra; ++i) {
+        for (int i = 0; i < Help::HelpInstanceServer::MaxConnections + extra; ++i) {
             clients.push_back(std::make_unique<QLocalSocket>());
             clients.back()->connectToServer(m_name);
             QVERIFY(clients.back()->waitForConnected(1000));
             clients.back()->write("\0\0", 2); // half a frame, then nothing
             QTRY_COMPARE(viewer.connectionCount(),
-                         std::min(i + 1, help::HelpInstanceServer::maxConnections));
+                         std::min(i + 1, Help::HelpInstanceServer::MaxConnections));
         }
         // Those beyond the limit are refused at once ...
         QCOMPARE(
-            runElsewhere([&] { return help::forwardRequest(m_name, contentsRequest()).result; }),
+            runElsewhere([&] { return Help::forwardRequest(m_name, contentsRequest()).result; }),
             ForwardResult::Refused);
         for (int i = 0; i < extra; ++i) {
             QLocalSocket& client =
-                *clients[static_cast<size_t>(help::HelpInstanceServer::maxConnections + i)];
+                *clients[static_cast<size_t>(Help::HelpInstanceServer::MaxConnections + i)];
             QTRY_COMPARE_WITH_TIMEOUT(client.state(), QLocalSocket::UnconnectedState, 1000);
         }
         // ... the others once they have idled long enough.
@@ -461,7 +461,7 @@ private slots:
             QTRY_COMPARE(client->state(), QLocalSocket::UnconnectedState);
 
         QCOMPARE(
-            runElsewhere([&] { return help::forwardRequest(m_name, contentsRequest()).result; }),
+            runElsewhere([&] { return Help::forwardRequest(m_name, contentsRequest()).result; }),
             ForwardResult::Delivered);
     }
 
@@ -469,20 +469,20 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path =
-            help::canonicalHelpPath(writeHelpFile(dir, QStringLiteral("R.hlp"), sampleHelp));
-        help::HelpWindow window;
+            Help::canonicalHelpPath(writeHelpFile(dir, QStringLiteral("R.hlp"), sampleHelp));
+        Help::HelpWindow window;
         window.performRequest({Mode::Contents, {}, path});
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-        help::HelpInstanceServer server(path);
-        const QString name = help::instanceServerName(m_folder.path(), path);
+        Help::HelpInstanceServer server(path);
+        const QString name = Help::instanceServerName(m_folder.path(), path);
         QVERIFY(server.listen(name));
-        connect(&server, &help::HelpInstanceServer::requestReceived, &window,
-                &help::HelpWindow::performForwardedRequest);
+        connect(&server, &Help::HelpInstanceServer::requestReceived, &window,
+                &Help::HelpWindow::performForwardedRequest);
 
         const HelpRequest second{Mode::Index, QStringLiteral("RO"), path};
-        QCOMPARE(runElsewhere([&] { return help::forwardRequest(name, second).result; }),
+        QCOMPARE(runElsewhere([&] { return Help::forwardRequest(name, second).result; }),
                  ForwardResult::Delivered);
         auto* panes = window.findChild<QTabWidget*>("panes");
         QTRY_COMPARE(panes->currentIndex(), 1);

@@ -144,7 +144,7 @@ private:
     // The viewer's socket for path when its runtime folder is runtime.
     static QString socketOf(const QTemporaryDir& runtime, const QString& path)
     {
-        return help::instanceServerName(runtime.path(), help::canonicalHelpPath(path));
+        return Help::instanceServerName(runtime.path(), Help::canonicalHelpPath(path));
     }
 
     static QProcessEnvironment withRuntimeFolder(const QTemporaryDir& runtime)

@@ -10,7 +10,7 @@
 #include <QTextBrowser>
 #include <sys/stat.h>
 
-using Mode = help::HelpRequest::Mode;
+using Mode = Help::HelpRequest::Mode;
 
 namespace {
 
@@ -36,7 +36,7 @@ class HelpWindowLimitsTest : public QObject
 private slots:
     void init()
     {
-        m_window = std::make_unique<help::HelpWindow>();
+        m_window = std::make_unique<Help::HelpWindow>();
         m_view = m_window->findChild<QTextBrowser*>("topicView");
         m_contents = m_window->findChild<QListWidget*>("contentsList");
         QVERIFY(m_view && m_contents);
@@ -212,7 +212,7 @@ private:
 
     QTemporaryDir m_dir;
     int m_files = 0;
-    std::unique_ptr<help::HelpWindow> m_window;
+    std::unique_ptr<Help::HelpWindow> m_window;
     QTextBrowser* m_view = nullptr;
     QListWidget* m_contents = nullptr;
 };

@@ -8,12 +8,12 @@
 #include <QTest>
 #include <QTextBrowser>
 
-using help::HelpRequest;
-using Mode = help::HelpRequest::Mode;
+using Help::HelpRequest;
+using Mode = Help::HelpRequest::Mode;
 
 namespace {
 
-QString currentKeyword(const help::HelpWindow& window)
+QString currentKeyword(const Help::HelpWindow& window)
 {
     const QListWidgetItem* item = window.findChild<QListWidget*>("indexList")->currentItem();
     return item ? item->text() : QString();
@@ -30,7 +30,7 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         m_path = writeHelpFile(m_dir, QStringLiteral("sample.hlp"), sampleHelp);
-        m_window = std::make_unique<help::HelpWindow>();
+        m_window = std::make_unique<Help::HelpWindow>();
         m_panes = m_window->findChild<QTabWidget*>("panes");
         m_edit = m_window->findChild<QLineEdit*>("keywordEdit");
         m_view = m_window->findChild<QTextBrowser*>("topicView");
@@ -227,7 +227,7 @@ private slots:
 private:
     QTemporaryDir m_dir;
     QString m_path;
-    std::unique_ptr<help::HelpWindow> m_window;
+    std::unique_ptr<Help::HelpWindow> m_window;
     QTabWidget* m_panes = nullptr;
     QLineEdit* m_edit = nullptr;
     QTextBrowser* m_view = nullptr;

@@ -10,13 +10,13 @@ class ShippedHelpTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { m_file = help::loadHelpFile(QStringLiteral(ROLLWRIGHT_HELP_FILE)); }
+    void initTestCase() { m_file = Help::loadHelpFile(QStringLiteral(ROLLWRIGHT_HELP_FILE)); }
 
     void parsesWithoutProblemsAndEveryLinkResolves()
     {
         QStringList problems;
-        for (const help::HelpDiagnostic& d : m_file.diagnostics)
-            problems.append(help::formatDiagnostic(m_file.path, d));
+        for (const Help::HelpDiagnostic& d : m_file.diagnostics)
+            problems.append(Help::formatDiagnostic(m_file.path, d));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
         QVERIFY(m_file.topics.size() > 20);
     }
@@ -45,7 +45,7 @@ private slots:
         QFETCH(QString, message);
         // Each message has a topic of its own, titled with the message.
         const auto it = std::find_if(m_file.topics.begin(), m_file.topics.end(),
-                                     [&](const help::HelpTopic& t) { return t.title == message; });
+                                     [&](const Help::HelpTopic& t) { return t.title == message; });
         QVERIFY(it != m_file.topics.end());
         QVERIFY(it->body.contains(message));
         QVERIFY(it->body.contains(QStringLiteral("What to do")) ||
@@ -69,11 +69,11 @@ private slots:
     void indexFindsEveryFieldCommandAndWindow()
     {
         QFETCH(QString, keyword);
-        QVERIFY(help::HelpIndex(m_file).find(keyword) >= 0);
+        QVERIFY(Help::HelpIndex(m_file).find(keyword) >= 0);
     }
 
 private:
-    help::HelpFile m_file;
+    Help::HelpFile m_file;
 };
 
 QTEST_GUILESS_MAIN(ShippedHelpTest)

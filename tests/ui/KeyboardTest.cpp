@@ -93,7 +93,7 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         QVERIFY(f.dieType(expected)->isChecked());
         QCOMPARE(f.focusName(), QStringLiteral("optDieType_%1").arg(expected));
-        QCOMPARE(f.window->Sides(), Dice::SidesOfDieType(expected));
+        QCOMPARE(f.window->Sides(), Dice::sidesOfDieType(expected));
         // The choice ran the die-type handler: Custom shows its frame.
         QCOMPARE(f.find("fraCustom")->isHidden(), expected != 11);
     }
@@ -148,7 +148,7 @@ private slots:
         QFETCH(int, index);
         QTest::keyClick(f.edit("txtNumDice"), static_cast<Qt::Key>(key), Qt::AltModifier);
         QTRY_VERIFY(f.dieType(index)->isChecked());
-        QCOMPARE(f.window->Sides(), Dice::SidesOfDieType(index));
+        QCOMPARE(f.window->Sides(), Dice::sidesOfDieType(index));
     }
 
     void numberOfDiceAccessKeyEntersAndSelects()

@@ -95,8 +95,8 @@ private slots:
         QFETCH(QString, expected);
         ScriptedSource source({draws.begin(), draws.end()});
         const Dice::RollResult result = Dice::RollDice(
-            MakeRequest(dieType, sides, numDice, 0, high, dieModifier, rollModifier), source);
-        QCOMPARE(RollAnnouncement(result, modifiedShown), expected);
+            makeRequest(dieType, sides, numDice, 0, high, dieModifier, rollModifier), source);
+        QCOMPARE(rollAnnouncement(result, modifiedShown), expected);
     }
 };
 

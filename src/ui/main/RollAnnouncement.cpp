@@ -38,7 +38,7 @@ QString listSentence(const std::vector<std::int16_t>& values, bool isLong, const
 
 } // namespace
 
-QString RollAnnouncement(const Dice::RollResult& result, bool modifiedShown)
+QString rollAnnouncement(const Dice::RollResult& result, bool modifiedShown)
 {
     QStringList sentences;
     // Only percentile rolls leave the total box empty.

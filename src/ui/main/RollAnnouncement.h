@@ -12,4 +12,4 @@ struct RollResult;
 // bar is given by its count, the values that would fill that box, and how
 // many more follow; the boxes keep the full lists.
 //   "Total 17. Dice: 3, 6, 2. Modified dice: 5, 8, 4."
-QString RollAnnouncement(const Dice::RollResult& result, bool modifiedShown);
+QString rollAnnouncement(const Dice::RollResult& result, bool modifiedShown);

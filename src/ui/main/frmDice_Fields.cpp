@@ -85,7 +85,7 @@ void frmDice::optDieType_Click(int index) { SelectDieType(index); }
 void frmDice::SelectDieType(int dieType)
 {
     if (dieType >= 0 && dieType < Dice::DieTypeCount)
-        m_sides = Dice::SidesOfDieType(dieType);
+        m_sides = Dice::sidesOfDieType(dieType);
 
     if (dieType == Dice::CustomDieType) {
         m_ui->fraCustom->show();

@@ -88,6 +88,6 @@ void frmDice::ShowRollResult(const Dice::RollResult& result)
     m_ui->txtTotalResult->setText(QString::fromStdString(result.TotalResultText));
     // A screen reader reads the outcome after the name of the control that
     // the focus moves to, without the user going to the boxes.
-    m_ui->cmdClear->setAccessibleDescription(RollAnnouncement(result, !m_ui->fraModified->isHidden()));
+    m_ui->cmdClear->setAccessibleDescription(rollAnnouncement(result, !m_ui->fraModified->isHidden()));
     moveFocus(m_ui->cmdClear);
 }
