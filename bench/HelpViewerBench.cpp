@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTextBrowser>
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -66,14 +65,16 @@ void openAtFirstTopic(benchmark::State& state, const QString& path)
 
 void BM_CheckLinkedTopics(benchmark::State& state)
 {
-    const QString path = written(QStringLiteral("linked.hlp"), linkedTopics(static_cast<int>(state.range(0))));
+    const QString path =
+        written(QStringLiteral("linked.hlp"), linkedTopics(static_cast<int>(state.range(0))));
     for (auto _ : state)
         benchmark::DoNotOptimize(Help::loadHelpFile(path).topics.size());
 }
 
 void BM_OpenLinkedTopics(benchmark::State& state)
 {
-    openAtFirstTopic(state, written(QStringLiteral("linked.hlp"), linkedTopics(static_cast<int>(state.range(0)))));
+    openAtFirstTopic(state, written(QStringLiteral("linked.hlp"),
+                                    linkedTopics(static_cast<int>(state.range(0)))));
 }
 
 void BM_CheckLargestFile(benchmark::State& state)
@@ -100,8 +101,8 @@ void BM_ShowHardTopic(benchmark::State& state)
 {
     const QByteArray line = QByteArray("*a").repeated(2000) + '\n';
     const QByteArray body = line + line + QByteArray("*a").repeated(995);
-    const QString path = written(QStringLiteral("hard.hlp"),
-                                 "@topic a\n@title A\n\n" + body + "\n@topic b\n@title B\n\n" + body);
+    const QString path = written(QStringLiteral("hard.hlp"), "@topic a\n@title A\n\n" + body +
+                                                                 "\n@topic b\n@title B\n\n" + body);
     Help::HelpWindow window;
     window.show();
     window.performRequest({Help::HelpRequest::Mode::Contents, {}, path});
@@ -130,7 +131,8 @@ void BM_DisplayKeyword(benchmark::State& state)
 
 void BM_TypeKeywordPrefix(benchmark::State& state)
 {
-    const Help::HelpIndex index(Help::loadHelpFile(written(QStringLiteral("linked.hlp"), linkedTopics(100'000))));
+    const Help::HelpIndex index(
+        Help::loadHelpFile(written(QStringLiteral("linked.hlp"), linkedTopics(100'000))));
     for (auto _ : state)
         benchmark::DoNotOptimize(index.firstMatch(u"k9999"));
 }

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QWidget>
-
 #include <cstring>
 
 int main(int argc, char* argv[])

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-
 #include <benchmark/benchmark.h>
 #include <dice/RandomSource.h>
 
@@ -21,10 +20,14 @@ void BM_RollCommand(benchmark::State& state)
     window.show();
     window.findChild<QRadioButton*>(QStringLiteral("optDieType_11"))->click();
     window.findChild<QLineEdit*>(QStringLiteral("txtCustomDieLow"))->setText(QStringLiteral("0"));
-    window.findChild<QLineEdit*>(QStringLiteral("txtCustomDieHigh"))->setText(QStringLiteral("1000"));
-    window.findChild<QLineEdit*>(QStringLiteral("txtNumDice"))->setText(QString::number(state.range(0)));
-    window.findChild<QComboBox*>(QStringLiteral("cmbDieModifier"))->setEditText(QStringLiteral("100"));
-    window.findChild<QComboBox*>(QStringLiteral("cmbRollModifier"))->setEditText(QStringLiteral("1000"));
+    window.findChild<QLineEdit*>(QStringLiteral("txtCustomDieHigh"))
+        ->setText(QStringLiteral("1000"));
+    window.findChild<QLineEdit*>(QStringLiteral("txtNumDice"))
+        ->setText(QString::number(state.range(0)));
+    window.findChild<QComboBox*>(QStringLiteral("cmbDieModifier"))
+        ->setEditText(QStringLiteral("100"));
+    window.findChild<QComboBox*>(QStringLiteral("cmbRollModifier"))
+        ->setEditText(QStringLiteral("1000"));
     auto* shown = window.findChild<QPlainTextEdit*>(QStringLiteral("txtModRollsMulti"));
 
     for (auto _ : state) {

@@ -36,10 +36,7 @@ void require(bool condition, const char* what)
 class InputSource final : public Dice::RandomSource
 {
 public:
-    explicit InputSource(std::string_view bytes)
-        : m_bytes(bytes)
-    {
-    }
+    explicit InputSource(std::string_view bytes) : m_bytes(bytes) {}
 
     float NextUniform() override
     {
@@ -78,33 +75,43 @@ void CheckNumberText(std::string_view text)
     const double value = Dice::LeadingNumber(text);
     require(!std::isnan(value), "LeadingNumber gave NaN");
     // No letter continues a number.
-    require(Dice::LeadingNumber(std::string(text) + "x") == value, "LeadingNumber read past the number");
+    require(Dice::LeadingNumber(std::string(text) + "x") == value,
+            "LeadingNumber read past the number");
     const std::int16_t rounded = Dice::ToInt16Rounded(value);
     if (value > -32768.5 && value < 32767.5)
         require(std::fabs(rounded - value) <= 0.5, "ToInt16Rounded is not the nearest integer");
 }
 
 // What every roll promises, validated or not.
-void CheckResult(const Dice::RollRequest& request, const Dice::RollResult& result, const InputSource& source)
+void CheckResult(const Dice::RollRequest& request, const Dice::RollResult& result,
+                 const InputSource& source)
 {
     const auto count = static_cast<std::size_t>(std::max<int>(request.NumDice, 0));
     require(source.draws() == count, "draws differ from the number of dice");
-    require(result.IndivRolls.size() == count && result.ModRolls.size() == count, "wrong number of values");
+    require(result.IndivRolls.size() == count && result.ModRolls.size() == count,
+            "wrong number of values");
 
     std::int64_t sum = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        const std::int32_t expected = std::clamp<std::int32_t>(result.IndivRolls[i] + request.DieModifier, 1, 32767);
+        const std::int32_t expected =
+            std::clamp<std::int32_t>(result.IndivRolls[i] + request.DieModifier, 1, 32767);
         require(result.ModRolls[i] == expected, "modified value is not the raised sum");
         sum += result.ModRolls[i];
     }
-    require(result.TotalResult == std::max<std::int64_t>(sum + request.RollModifier, 1), "wrong total");
-    require(result.IndivRollsText == Joined(result.IndivRolls), "actual text differs from the values");
-    require(result.ModRollsText == Joined(result.ModRolls), "modified text differs from the values");
-    require(result.TotalResultText ==
-                (request.Sides == Dice::PercentileSides ? std::string() : std::to_string(result.TotalResult)),
+    require(result.TotalResult == std::max<std::int64_t>(sum + request.RollModifier, 1),
+            "wrong total");
+    require(result.IndivRollsText == Joined(result.IndivRolls),
+            "actual text differs from the values");
+    require(result.ModRollsText == Joined(result.ModRolls),
+            "modified text differs from the values");
+    require(result.TotalResultText == (request.Sides == Dice::PercentileSides
+                                           ? std::string()
+                                           : std::to_string(result.TotalResult)),
             "wrong total text");
-    require(result.IndivRollsLong == (result.IndivRollsText.size() > Dice::LongTextLength), "wrong actual flag");
-    require(result.ModRollsLong == (result.ModRollsText.size() > Dice::LongTextLength), "wrong modified flag");
+    require(result.IndivRollsLong == (result.IndivRollsText.size() > Dice::LongTextLength),
+            "wrong actual flag");
+    require(result.ModRollsLong == (result.ModRollsText.size() > Dice::LongTextLength),
+            "wrong modified flag");
 }
 
 // What a validated roll promises on top.
@@ -112,16 +119,19 @@ void CheckValidRoll(const Dice::RollRequest& request, const Dice::RollResult& re
 {
     const bool custom = request.DieType == Dice::CustomDieType;
     require(request.DieType >= 0 && request.DieType < Dice::DieTypeCount, "die type out of range");
-    require(request.Sides == Dice::sidesOfDieType(request.DieType), "sides do not match the die type");
+    require(request.Sides == Dice::sidesOfDieType(request.DieType),
+            "sides do not match the die type");
     require(request.NumDice <= 1000, "too many dice");
     require(request.DieModifier >= -100 && request.DieModifier <= 100, "die modifier out of range");
-    require(request.RollModifier >= -1000 && request.RollModifier <= 1000, "roll modifier out of range");
+    require(request.RollModifier >= -1000 && request.RollModifier <= 1000,
+            "roll modifier out of range");
     if (custom) {
         require(request.CustomDieLow >= 0 && request.CustomDieLow < request.CustomDieHigh &&
                     request.CustomDieHigh <= 1000,
                 "custom limits out of range");
     } else {
-        require(request.CustomDieLow == 0 && request.CustomDieHigh == 0, "custom limits set for another die");
+        require(request.CustomDieLow == 0 && request.CustomDieHigh == 0,
+                "custom limits set for another die");
     }
 
     const int low = custom ? request.CustomDieLow : 1;
@@ -159,7 +169,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fields.DieModifierText = texts[3];
     fields.NumDiceText = texts[4];
     const auto validation = Dice::ValidateRollInput(fields);
-    require(!validation.LowerLimitWasEmpty || (customSelected && texts[0].empty()), "empty lower limit misreported");
+    require(!validation.LowerLimitWasEmpty || (customSelected && texts[0].empty()),
+            "empty lower limit misreported");
 
     if (validation.ok()) {
         InputSource source(rest);
@@ -169,7 +180,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         const auto& error = validation.error();
         require(!error.Message.empty(), "refusal without message");
-        require(error.Title == "Die Roll Error" || error.Title == "Custom Die Roll Error", "unknown title");
+        require(error.Title == "Die Roll Error" || error.Title == "Custom Die Roll Error",
+                "unknown title");
     }
 
     // The same texts straight into the engine, unchecked: it must stay sound.

@@ -2,7 +2,6 @@
 #include "Startup.h"
 
 #include <QApplication>
-
 #include <dice/RandomSource.h>
 
 int main(int argc, char* argv[])

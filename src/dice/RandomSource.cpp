@@ -25,15 +25,9 @@ std::mt19937 FixedSeedEngine(std::uint64_t seed)
 
 } // namespace
 
-EntropySeededSource::EntropySeededSource()
-    : m_engine(EntropySeededEngine())
-{
-}
+EntropySeededSource::EntropySeededSource() : m_engine(EntropySeededEngine()) {}
 
-EntropySeededSource::EntropySeededSource(std::uint64_t seed)
-    : m_engine(FixedSeedEngine(seed))
-{
-}
+EntropySeededSource::EntropySeededSource(std::uint64_t seed) : m_engine(FixedSeedEngine(seed)) {}
 
 float EntropySeededSource::NextUniform()
 {

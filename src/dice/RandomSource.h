@@ -18,7 +18,7 @@ public:
 class EntropySeededSource final : public RandomSource
 {
 public:
-    EntropySeededSource();                       // seeded from std::random_device
+    EntropySeededSource();                            // seeded from std::random_device
     explicit EntropySeededSource(std::uint64_t seed); // reproducible, for tests and benchmarks
     float NextUniform() override;
 

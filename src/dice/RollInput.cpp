@@ -46,13 +46,15 @@ RollValidation ValidateRollInput(const RollInput& input)
     if (request.DieType == CustomDieType) {
         const double low = LeadingNumber(input.CustomDieLowText);
         if (low > 999)
-            return refuse(Refusal("Your Lower Limit must be less than 1000", RollField::CustomDieLow));
+            return refuse(
+                Refusal("Your Lower Limit must be less than 1000", RollField::CustomDieLow));
         request.CustomDieLow = ToInt16Rounded(low);
         validation.LowerLimitWasEmpty = input.CustomDieLowText.empty();
 
         const double high = LeadingNumber(input.CustomDieHighText);
         if (high > 1000)
-            return refuse(Refusal("Your Upper Limit must be 1000 or less!", RollField::CustomDieHigh));
+            return refuse(
+                Refusal("Your Upper Limit must be 1000 or less!", RollField::CustomDieHigh));
         request.CustomDieHigh = ToInt16Rounded(high);
 
         if (request.CustomDieLow < 0)
@@ -62,17 +64,21 @@ RollValidation ValidateRollInput(const RollInput& input)
             return refuse(Refusal("You must select an Upper Limit for your Custom Die Type.",
                                   RollField::CustomDieHigh));
         if (request.CustomDieLow > request.CustomDieHigh)
-            return refuse(Refusal("Your Lower Limit is higher than your Upper Limit!", RollField::CustomDieLow));
+            return refuse(Refusal("Your Lower Limit is higher than your Upper Limit!",
+                                  RollField::CustomDieLow));
         if (request.CustomDieLow == request.CustomDieHigh)
-            return refuse(Refusal("Your Lower Limit is the same as your Upper Limit!", RollField::CustomDieLow));
+            return refuse(Refusal("Your Lower Limit is the same as your Upper Limit!",
+                                  RollField::CustomDieLow));
     }
 
     const double rollModifier = LeadingNumber(input.RollModifierText);
     if (rollModifier < -1000 || rollModifier > 1000)
-        return refuse(Refusal("Roll Modifier must be between -1000 and 1000.", RollField::RollModifier));
+        return refuse(
+            Refusal("Roll Modifier must be between -1000 and 1000.", RollField::RollModifier));
     const double dieModifier = LeadingNumber(input.DieModifierText);
     if (dieModifier < -100 || dieModifier > 100)
-        return refuse(Refusal("Die Modifier must be between -100 and 100.", RollField::DieModifier));
+        return refuse(
+            Refusal("Die Modifier must be between -100 and 100.", RollField::DieModifier));
     request.RollModifier = ToInt16Rounded(rollModifier);
     request.DieModifier = ToInt16Rounded(dieModifier);
 

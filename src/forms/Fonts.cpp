@@ -18,14 +18,23 @@ constexpr const char* SansSerifSubstitute = "Liberation Sans";
 
 namespace Fonts {
 
-QFont dialog() { return make(SansSerifSubstitute, 8.25); }
-QFont field() { return make("Arial", 14.25); }
+QFont dialog()
+{
+    return make(SansSerifSubstitute, 8.25);
+}
+QFont field()
+{
+    return make("Arial", 14.25);
+}
 QFont numberList()
 {
     QFont font = field();
     font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
-QFont readMeText() { return make(SansSerifSubstitute, 9.75); }
+QFont readMeText()
+{
+    return make(SansSerifSubstitute, 9.75);
+}
 
 } // namespace Fonts

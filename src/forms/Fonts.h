@@ -7,8 +7,8 @@
 // Sans at the same point size keeps every caption inside its designed box.
 namespace Fonts {
 
-QFont dialog();     // the windows' default font, 8.25 point
-QFont field();      // text boxes and lists, Arial 14.25 point
+QFont dialog(); // the windows' default font, 8.25 point
+QFont field();  // text boxes and lists, Arial 14.25 point
 // The field font for the long lists of numbers a roll shows: digits, commas
 // and blanks need no shaping, and skipping it halves the cost of showing a
 // thousand dice.

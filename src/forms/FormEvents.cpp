@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QWidget>
-
 #include <utility>
 
 namespace {
@@ -119,7 +118,8 @@ void FormEvents::type(QWidget* control, const QString& text)
     for (const QChar c : text) {
         if (c == u'\b') {
             flush();
-            QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
+            QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier,
+                                QStringLiteral("\b"));
             deliver(control, &backspace);
         } else if (c.category() != QChar::Other_Control) {
             run.append(c);
@@ -172,7 +172,8 @@ bool FormEvents::eventFilter(QObject* watched, QEvent* event)
         return handleKey(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event));
     case QEvent::InputMethod:
         if (const auto it = m_keyPress.constFind(watched); it != m_keyPress.cend())
-            return filterInputMethod(static_cast<QWidget*>(watched), static_cast<QInputMethodEvent*>(event), *it);
+            return filterInputMethod(static_cast<QWidget*>(watched),
+                                     static_cast<QInputMethodEvent*>(event), *it);
         return false;
     default:
         return false;
@@ -186,7 +187,8 @@ bool FormEvents::handleKey(QWidget* control, QKeyEvent* event)
     if (control->window() != m_form || qobject_cast<QMenuBar*>(control))
         return false;
     const int key = event->key();
-    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const bool plain =
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && plain) {
         QWidget* focus = QApplication::focusWidget();
@@ -237,7 +239,8 @@ bool FormEvents::filterTypedKey(QWidget* control, QKeyEvent* event, const KeyHan
     return true;
 }
 
-bool FormEvents::filterInputMethod(QWidget* control, QInputMethodEvent* event, const KeyHandler& handler)
+bool FormEvents::filterInputMethod(QWidget* control, QInputMethodEvent* event,
+                                   const KeyHandler& handler)
 {
     // A composition in progress is not shown in the control: showing it
     // would replace the selection before any character had passed. What the

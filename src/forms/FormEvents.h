@@ -3,7 +3,6 @@
 #include <QHash>
 #include <QObject>
 #include <QSet>
-
 #include <functional>
 
 class QAbstractButton;

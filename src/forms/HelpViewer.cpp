@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
-
 #include <stdexcept>
 #include <utility>
 
@@ -71,7 +70,13 @@ void request(const QString& helpFile, int command, const QString& keyword)
     starter()(requestFor(helpFile, command, keyword));
 }
 
-void setStarterForTests(Starter s) { starter() = s ? std::move(s) : Starter(startDetached); }
-void setProgramForTests(const QString& program) { programOverride() = program; }
+void setStarterForTests(Starter s)
+{
+    starter() = s ? std::move(s) : Starter(startDetached);
+}
+void setProgramForTests(const QString& program)
+{
+    programOverride() = program;
+}
 
 } // namespace HelpViewer

@@ -1,12 +1,14 @@
 #include "KeyAscii.h"
 
 #include <QKeyEvent>
-
 #include <algorithm>
 
 namespace {
 
-bool isPrintable(QChar c) { return c.category() != QChar::Other_Control; }
+bool isPrintable(QChar c)
+{
+    return c.category() != QChar::Other_Control;
+}
 
 } // namespace
 

@@ -1,7 +1,6 @@
 #include "MessageBox.h"
 
 #include <QMessageBox>
-
 #include <utility>
 
 namespace MessageBox {
@@ -28,7 +27,10 @@ QMessageBox::Icon iconFor(int style)
 }
 } // namespace
 
-void setRecorder(Recorder r) { recorder() = std::move(r); }
+void setRecorder(Recorder r)
+{
+    recorder() = std::move(r);
+}
 
 void show(QWidget* owner, const QString& text, int style, const QString& title)
 {

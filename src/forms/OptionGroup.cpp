@@ -6,7 +6,6 @@
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QSignalBlocker>
-
 #include <utility>
 
 OptionGroup::OptionGroup(const QList<QAbstractButton*>& buttons, QObject* parent)
@@ -26,9 +25,15 @@ OptionGroup::OptionGroup(const QList<QAbstractButton*>& buttons, QObject* parent
     updateTabStop();
 }
 
-void OptionGroup::onClick(ClickHandler handler) { m_click = std::move(handler); }
+void OptionGroup::onClick(ClickHandler handler)
+{
+    m_click = std::move(handler);
+}
 
-int OptionGroup::chosen() const { return m_group->checkedId(); }
+int OptionGroup::chosen() const
+{
+    return m_group->checkedId();
+}
 
 void OptionGroup::clear()
 {

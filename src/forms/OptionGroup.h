@@ -2,7 +2,6 @@
 
 #include <QList>
 #include <QObject>
-
 #include <functional>
 
 class QAbstractButton;

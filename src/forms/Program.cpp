@@ -1,16 +1,14 @@
 #include "Program.h"
 
 #include "MessageBox.h"
+#include "Twips.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QScreen>
 #include <QWidget>
-
 #include <exception>
 #include <utility>
-
-#include "Twips.h"
 
 namespace Program {
 
@@ -55,9 +53,10 @@ void runHandler(const std::function<void()>& handler)
     } catch (const EndRequested& request) {
         finish(request.status);
     } catch (const std::exception& failure) {
-        MessageBox::show(QApplication::activeWindow(),
-                         QStringLiteral("Unexpected failure: %1").arg(QString::fromUtf8(failure.what())),
-                         MessageBox::Critical, QCoreApplication::applicationName());
+        MessageBox::show(
+            QApplication::activeWindow(),
+            QStringLiteral("Unexpected failure: %1").arg(QString::fromUtf8(failure.what())),
+            MessageBox::Critical, QCoreApplication::applicationName());
         finish(1);
     } catch (...) {
         MessageBox::show(QApplication::activeWindow(), QStringLiteral("Unexpected failure."),
@@ -66,13 +65,25 @@ void runHandler(const std::function<void()>& handler)
     }
 }
 
-void end(int status) { throw EndRequested{status}; }
+void end(int status)
+{
+    throw EndRequested{status};
+}
 
-bool isEnding() { return ending; }
+bool isEnding()
+{
+    return ending;
+}
 
-void setQuitHook(QuitHook hook) { quitHook() = hook ? std::move(hook) : QuitHook(closeEverythingAndExit); }
+void setQuitHook(QuitHook hook)
+{
+    quitHook() = hook ? std::move(hook) : QuitHook(closeEverythingAndExit);
+}
 
-void resetEndingForTests() { ending = false; }
+void resetEndingForTests()
+{
+    ending = false;
+}
 
 void showModal(QDialog* window, QWidget* owner, const std::function<void()>& load)
 {
@@ -83,7 +94,10 @@ void showModal(QDialog* window, QWidget* owner, const std::function<void()>& loa
     window->exec();
 }
 
-void unload(QWidget* window) { window->close(); }
+void unload(QWidget* window)
+{
+    window->close();
+}
 
 QSize screenSizeTwips()
 {
@@ -94,8 +108,14 @@ QSize screenSizeTwips()
     return {Twips::fromPixels(px.width()), Twips::fromPixels(px.height())};
 }
 
-void setScreenSizeTwipsForTests(std::optional<QSize> size) { pretendScreen = size; }
+void setScreenSizeTwipsForTests(std::optional<QSize> size)
+{
+    pretendScreen = size;
+}
 
-QString directory() { return QCoreApplication::applicationDirPath(); }
+QString directory()
+{
+    return QCoreApplication::applicationDirPath();
+}
 
 } // namespace Program

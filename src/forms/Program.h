@@ -2,7 +2,6 @@
 
 #include <QSize>
 #include <QString>
-
 #include <functional>
 #include <optional>
 
@@ -49,8 +48,7 @@ QString directory();
 } // namespace Program
 
 // Wraps a member function as a handler for a signal connection.
-template <class Obj, class... Args>
-auto handlerOf(Obj* object, void (Obj::*member)(Args...))
+template <class Obj, class... Args> auto handlerOf(Obj* object, void (Obj::*member)(Args...))
 {
     return [object, member](Args... args) {
         Program::runHandler([&] { (object->*member)(args...); });

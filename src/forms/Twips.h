@@ -15,13 +15,31 @@ constexpr int toPixels(double twips)
     const double px = twips / PerPixel;
     return static_cast<int>(px < 0 ? px - 0.5 : px + 0.5);
 }
-constexpr int fromPixels(int px) { return px * PerPixel; }
+constexpr int fromPixels(int px)
+{
+    return px * PerPixel;
+}
 
-inline int left(const QWidget* w) { return fromPixels(w->x()); }
-inline int top(const QWidget* w) { return fromPixels(w->y()); }
-inline int width(const QWidget* w) { return fromPixels(w->width()); }
-inline int height(const QWidget* w) { return fromPixels(w->height()); }
-inline void setLeft(QWidget* w, int twips) { w->move(toPixels(twips), w->y()); }
+inline int left(const QWidget* w)
+{
+    return fromPixels(w->x());
+}
+inline int top(const QWidget* w)
+{
+    return fromPixels(w->y());
+}
+inline int width(const QWidget* w)
+{
+    return fromPixels(w->width());
+}
+inline int height(const QWidget* w)
+{
+    return fromPixels(w->height());
+}
+inline void setLeft(QWidget* w, int twips)
+{
+    w->move(toPixels(twips), w->y());
+}
 
 // Outer size of a window, border and title bar included, as well as the
 // window system can tell (see WindowFrame).

@@ -5,19 +5,17 @@
 #include <QEvent>
 #include <QPointer>
 #include <QThread>
-
-#include <algorithm>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
 #ifdef ROLLWRIGHT_HAVE_XCB
 #include <QGuiApplication>
-#include <xcb/xcb.h>
-
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <xcb/xcb.h>
 #endif
 
 namespace WindowFrame {
@@ -26,7 +24,10 @@ namespace {
 
 constexpr const char* AnswerProperty = "_rollwright_frame_answer";
 
-bool onX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+bool onX11()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
 
 QMargins platformMargins(const QWidget* window)
 {
@@ -41,13 +42,13 @@ struct FreeDeleter
 {
     void operator()(void* p) const { std::free(p); }
 };
-template <class T>
-using Reply = std::unique_ptr<T, FreeDeleter>;
+template <class T> using Reply = std::unique_ptr<T, FreeDeleter>;
 
 xcb_atom_t atom(xcb_connection_t* connection, const char* name)
 {
     const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr));
+        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name),
+        nullptr));
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
@@ -63,14 +64,17 @@ bool rootHas(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t list, x
 }
 
 // The window's _NET_FRAME_EXTENTS: left, right, top, bottom.
-std::optional<QMargins> frameExtents(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property)
+std::optional<QMargins> frameExtents(xcb_connection_t* connection, xcb_window_t window,
+                                     xcb_atom_t property)
 {
     const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, window, property, XCB_ATOM_CARDINAL, 0, 4), nullptr));
+        connection, xcb_get_property(connection, 0, window, property, XCB_ATOM_CARDINAL, 0, 4),
+        nullptr));
     if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
         return std::nullopt;
     const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
-    return QMargins(static_cast<int>(v[0]), static_cast<int>(v[2]), static_cast<int>(v[1]), static_cast<int>(v[3]));
+    return QMargins(static_cast<int>(v[0]), static_cast<int>(v[2]), static_cast<int>(v[1]),
+                    static_cast<int>(v[3]));
 }
 
 // Asks the window manager for the frame it will give the unmapped window
@@ -179,7 +183,8 @@ QMargins answered(const QWidget* window)
 #ifdef ROLLWRIGHT_HAVE_XCB
     answer = askWindowManager(window);
 #endif
-    const_cast<QWidget*>(window)->setProperty(AnswerProperty, QVariant::fromValue(answer)); // a cache
+    const_cast<QWidget*>(window)->setProperty(AnswerProperty,
+                                              QVariant::fromValue(answer)); // a cache
     return answer;
 }
 

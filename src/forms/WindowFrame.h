@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMargins>
-
 #include <functional>
 
 class QWidget;

@@ -22,7 +22,8 @@ QString dashed(const QString& name)
 HelpCommandLine parseHelpCommandLine(const QStringList& arguments)
 {
     const QCommandLineOption contents(QStringLiteral("contents"));
-    const QCommandLineOption partialKey(QStringLiteral("partial-key"), QString(), QStringLiteral("KEYWORD"));
+    const QCommandLineOption partialKey(QStringLiteral("partial-key"), QString(),
+                                        QStringLiteral("KEYWORD"));
     const QCommandLineOption check(QStringLiteral("check"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
@@ -33,7 +34,8 @@ HelpCommandLine parseHelpCommandLine(const QStringList& arguments)
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
-            return invalid(QStringLiteral("unknown option \"%1\"").arg(dashed(unknown.constFirst())));
+            return invalid(
+                QStringLiteral("unknown option \"%1\"").arg(dashed(unknown.constFirst())));
         // The one option with a value.
         return invalid(QStringLiteral("--partial-key needs a keyword (it may be \"\")"));
     }
@@ -51,7 +53,8 @@ HelpCommandLine parseHelpCommandLine(const QStringList& arguments)
     // One request, once.
     const QStringList given = parser.optionNames();
     const qsizetype requests = given.count(QStringLiteral("contents")) +
-                               given.count(QStringLiteral("partial-key")) + given.count(QStringLiteral("check"));
+                               given.count(QStringLiteral("partial-key")) +
+                               given.count(QStringLiteral("check"));
     if (requests == 0)
         return invalid(QStringLiteral("say what to show: --contents or --partial-key"));
     if (requests > 1) {

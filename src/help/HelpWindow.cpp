@@ -1,9 +1,8 @@
 #include "HelpWindow.h"
 
-#include "Identity.h"
-
 #include "HelpFileLoader.h"
 #include "HelpInstance.h"
+#include "Identity.h"
 #include "TopicDocument.h"
 
 #include <QCoreApplication>

@@ -6,7 +6,6 @@
 
 #include <QList>
 #include <QWidget>
-
 #include <optional>
 
 class QLineEdit;

@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QTextStream>
-
 #include <cstdio>
 
 namespace {

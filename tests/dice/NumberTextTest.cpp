@@ -1,7 +1,6 @@
 #include "dice/NumberText.h"
 
 #include <QtTest>
-
 #include <cmath>
 #include <limits>
 
@@ -69,7 +68,8 @@ void NumberTextTest::leadingNumber()
     QFETCH(QByteArray, text);
     QFETCH(double, expected);
 
-    const double actual = Dice::LeadingNumber(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    const double actual = Dice::LeadingNumber(
+        std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
     QVERIFY2(actual == expected, qPrintable(QString::number(actual, 'g', 17)));
 }
 

@@ -3,7 +3,6 @@
 #include "dice/RollEngine.h"
 
 #include <QtTest>
-
 #include <cmath>
 #include <vector>
 
@@ -74,7 +73,8 @@ void RollDistributionTest::facesAreEquallyLikely()
     for (int roll = 0; roll < rolls; ++roll) {
         for (std::int16_t value : Dice::RollDice(request, source).IndivRolls) {
             if (value < low || value > high)
-                QFAIL(qPrintable(QStringLiteral("value %1 outside %2..%3").arg(value).arg(low).arg(high)));
+                QFAIL(qPrintable(
+                    QStringLiteral("value %1 outside %2..%3").arg(value).arg(low).arg(high)));
             ++counts[static_cast<std::size_t>(value - low)];
         }
     }
@@ -84,7 +84,8 @@ void RollDistributionTest::facesAreEquallyLikely()
     for (long count : counts)
         chiSquare += (double(count) - expected) * (double(count) - expected) / expected;
     const double limit = chiSquareLimit(static_cast<int>(counts.size()) - 1);
-    QVERIFY2(chiSquare < limit, qPrintable(QStringLiteral("chi-square %1, limit %2").arg(chiSquare).arg(limit)));
+    QVERIFY2(chiSquare < limit,
+             qPrintable(QStringLiteral("chi-square %1, limit %2").arg(chiSquare).arg(limit)));
 }
 
 // A float with 24 significant bits in [0, 1) is a multiple of 2^-24 below 1.

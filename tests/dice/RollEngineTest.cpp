@@ -1,9 +1,9 @@
-#include "RollRequestTesting.h"
-#include "ScriptedSource.h"
 #include "dice/RollEngine.h"
 
-#include <QtTest>
+#include "RollRequestTesting.h"
+#include "ScriptedSource.h"
 
+#include <QtTest>
 #include <algorithm>
 #include <cmath>
 
@@ -65,8 +65,10 @@ void RollEngineTest::everyFaceAndNoMore_data()
 
     const int sides[] = {2, 3, 4, 5, 6, 8, 10, 12, 20, 30, 100};
     for (int dieType = 0; dieType <= 10; ++dieType)
-        QTest::addRow("d%d", sides[dieType]) << makeRequest(dieType, sides[dieType], 0) << 1 << sides[dieType];
-    const std::pair<int, int> limits[] = {{0, 1}, {0, 5}, {1, 6}, {500, 501}, {0, 999}, {999, 1000}, {0, 1000}};
+        QTest::addRow("d%d", sides[dieType])
+            << makeRequest(dieType, sides[dieType], 0) << 1 << sides[dieType];
+    const std::pair<int, int> limits[] = {{0, 1},   {0, 5},      {1, 6},   {500, 501},
+                                          {0, 999}, {999, 1000}, {0, 1000}};
     for (const auto& [low, high] : limits)
         QTest::addRow("custom %d..%d", low, high) << makeCustomRequest(0, low, high) << low << high;
 }
@@ -105,36 +107,44 @@ void RollEngineTest::roll_data()
     constexpr int d20 = 8;
     constexpr int percentile = 10;
 
-    QTest::newRow("three d6") << makeRequest(d6, 6, 3) << QList<float>{0.0f, 0.5f, Top} << QList<int>{1, 4, 6}
-                              << QList<int>{1, 4, 6} << 11 << "11";
-    QTest::newRow("d6 +2 each, -3 total") << makeRequest(d6, 6, 3, 0, 0, 2, -3) << QList<float>{0.0f, 0.5f, Top}
-                                          << QList<int>{1, 4, 6} << QList<int>{3, 6, 8} << 14 << "14";
+    QTest::newRow("three d6") << makeRequest(d6, 6, 3) << QList<float>{0.0f, 0.5f, Top}
+                              << QList<int>{1, 4, 6} << QList<int>{1, 4, 6} << 11 << "11";
+    QTest::newRow("d6 +2 each, -3 total")
+        << makeRequest(d6, 6, 3, 0, 0, 2, -3) << QList<float>{0.0f, 0.5f, Top}
+        << QList<int>{1, 4, 6} << QList<int>{3, 6, 8} << 14 << "14";
     QTest::newRow("die modifier -100 raises each to 1")
-        << makeRequest(d6, 6, 2, 0, 0, -100, 5) << QList<float>{0.0f, Top} << QList<int>{1, 6} << QList<int>{1, 1}
-        << 7 << "7";
-    QTest::newRow("die modifier +100") << makeRequest(d6, 6, 1, 0, 0, 100) << QList<float>{0.0f} << QList<int>{1}
-                                       << QList<int>{101} << 101 << "101";
-    QTest::newRow("custom 0 shown, counts 1") << makeCustomRequest(2, 0, 5) << QList<float>{0.0f, 0.0f}
-                                              << QList<int>{0, 0} << QList<int>{1, 1} << 2 << "2";
-    QTest::newRow("custom top with +100") << makeCustomRequest(1, 999, 1000, 100) << QList<float>{Top}
-                                          << QList<int>{1000} << QList<int>{1100} << 1100 << "1100";
-    QTest::newRow("roll modifier -1000 gives 1") << makeRequest(d20, 20, 3, 0, 0, 0, -1000) << QList<float>{Top}
-                                                 << QList<int>{20, 20, 20} << QList<int>{20, 20, 20} << 1 << "1";
-    QTest::newRow("percentile total hidden") << makeRequest(percentile, 100, 2) << QList<float>{0.0f, Top}
-                                             << QList<int>{1, 100} << QList<int>{1, 100} << 101 << "";
-    QTest::newRow("percentile no dice") << makeRequest(percentile, 100, 0) << QList<float>{} << QList<int>{}
-                                        << QList<int>{} << 1 << "";
-    QTest::newRow("no dice") << makeRequest(d6, 6, 0, 0, 0, 0, 5) << QList<float>{} << QList<int>{} << QList<int>{}
-                             << 5 << "5";
-    QTest::newRow("no dice, negative roll modifier") << makeRequest(d6, 6, 0, 0, 0, 0, -5) << QList<float>{}
-                                                     << QList<int>{} << QList<int>{} << 1 << "1";
-    QTest::newRow("negative dice draw nothing") << makeRequest(d6, 6, -3, 0, 0, 0, 7) << QList<float>{}
-                                                << QList<int>{} << QList<int>{} << 7 << "7";
-    QTest::newRow("most negative dice") << makeRequest(d6, 6, -32768, 0, 0, 0, -1000) << QList<float>{}
-                                        << QList<int>{} << QList<int>{} << 1 << "1";
+        << makeRequest(d6, 6, 2, 0, 0, -100, 5) << QList<float>{0.0f, Top} << QList<int>{1, 6}
+        << QList<int>{1, 1} << 7 << "7";
+    QTest::newRow("die modifier +100") << makeRequest(d6, 6, 1, 0, 0, 100) << QList<float>{0.0f}
+                                       << QList<int>{1} << QList<int>{101} << 101 << "101";
+    QTest::newRow("custom 0 shown, counts 1")
+        << makeCustomRequest(2, 0, 5) << QList<float>{0.0f, 0.0f} << QList<int>{0, 0}
+        << QList<int>{1, 1} << 2 << "2";
+    QTest::newRow("custom top with +100")
+        << makeCustomRequest(1, 999, 1000, 100) << QList<float>{Top} << QList<int>{1000}
+        << QList<int>{1100} << 1100 << "1100";
+    QTest::newRow("roll modifier -1000 gives 1")
+        << makeRequest(d20, 20, 3, 0, 0, 0, -1000) << QList<float>{Top} << QList<int>{20, 20, 20}
+        << QList<int>{20, 20, 20} << 1 << "1";
+    QTest::newRow("percentile total hidden")
+        << makeRequest(percentile, 100, 2) << QList<float>{0.0f, Top} << QList<int>{1, 100}
+        << QList<int>{1, 100} << 101 << "";
+    QTest::newRow("percentile no dice") << makeRequest(percentile, 100, 0) << QList<float>{}
+                                        << QList<int>{} << QList<int>{} << 1 << "";
+    QTest::newRow("no dice") << makeRequest(d6, 6, 0, 0, 0, 0, 5) << QList<float>{} << QList<int>{}
+                             << QList<int>{} << 5 << "5";
+    QTest::newRow("no dice, negative roll modifier")
+        << makeRequest(d6, 6, 0, 0, 0, 0, -5) << QList<float>{} << QList<int>{} << QList<int>{} << 1
+        << "1";
+    QTest::newRow("negative dice draw nothing")
+        << makeRequest(d6, 6, -3, 0, 0, 0, 7) << QList<float>{} << QList<int>{} << QList<int>{} << 7
+        << "7";
+    QTest::newRow("most negative dice")
+        << makeRequest(d6, 6, -32768, 0, 0, 0, -1000) << QList<float>{} << QList<int>{}
+        << QList<int>{} << 1 << "1";
     QTest::newRow("1000 dice of 1000 +100, roll +1000")
-        << makeCustomRequest(1000, 0, 1000, 100, 1000) << QList<float>{Top} << QList<int>(1000, 1000)
-        << QList<int>(1000, 1100) << 1101000 << "1101000";
+        << makeCustomRequest(1000, 0, 1000, 100, 1000) << QList<float>{Top}
+        << QList<int>(1000, 1000) << QList<int>(1000, 1100) << 1101000 << "1101000";
 }
 
 void RollEngineTest::roll()
@@ -167,13 +177,18 @@ void RollEngineTest::listLength_data()
     QTest::addColumn<bool>("modifiedLong");
 
     QTest::newRow("no dice") << makeRequest(4, 6, 0) << 0.5f << 0 << false << 0 << false;
-    QTest::newRow("16 single digits fit") << makeRequest(4, 6, 16) << 0.5f << 46 << false << 46 << false;
-    QTest::newRow("17 single digits scroll") << makeRequest(4, 6, 17) << 0.5f << 49 << true << 49 << true;
-    QTest::newRow("12 two-digit values fit") << makeRequest(6, 10, 12) << Top << 46 << false << 46 << false;
-    QTest::newRow("13 two-digit values scroll") << makeRequest(6, 10, 13) << Top << 50 << true << 50 << true;
+    QTest::newRow("16 single digits fit")
+        << makeRequest(4, 6, 16) << 0.5f << 46 << false << 46 << false;
+    QTest::newRow("17 single digits scroll")
+        << makeRequest(4, 6, 17) << 0.5f << 49 << true << 49 << true;
+    QTest::newRow("12 two-digit values fit")
+        << makeRequest(6, 10, 12) << Top << 46 << false << 46 << false;
+    QTest::newRow("13 two-digit values scroll")
+        << makeRequest(6, 10, 13) << Top << 50 << true << 50 << true;
     QTest::newRow("12 d6 +100: each list on its own")
         << makeRequest(4, 6, 12, 0, 0, 100) << 0.5f << 34 << false << 58 << true;
-    QTest::newRow("longest lists") << makeCustomRequest(1000, 0, 1000, 100) << Top << 5998 << true << 5998 << true;
+    QTest::newRow("longest lists")
+        << makeCustomRequest(1000, 0, 1000, 100) << Top << 5998 << true << 5998 << true;
 }
 
 void RollEngineTest::listLength()
@@ -203,10 +218,12 @@ void RollEngineTest::requestsValidationNeverMakes_data()
     QTest::newRow("negative sides") << makeRequest(4, -5, 3, 0, 0, -100, -1000) << extremes;
     QTest::newRow("largest sides") << makeRequest(4, 32767, 3, 0, 0, 32767) << extremes;
     QTest::newRow("custom limits reversed") << makeCustomRequest(3, 1000, 0) << extremes;
-    QTest::newRow("custom over all 16 bits") << makeCustomRequest(3, -32768, 32767, -32768) << extremes;
-    QTest::newRow("most dice, largest values") << makeCustomRequest(32767, 32766, 32767, 32767, 32767) << extremes;
-    QTest::newRow("most dice, lowest values") << makeCustomRequest(32767, -32768, -32767, -32768, -32768)
-                                              << extremes;
+    QTest::newRow("custom over all 16 bits")
+        << makeCustomRequest(3, -32768, 32767, -32768) << extremes;
+    QTest::newRow("most dice, largest values")
+        << makeCustomRequest(32767, 32766, 32767, 32767, 32767) << extremes;
+    QTest::newRow("most dice, lowest values")
+        << makeCustomRequest(32767, -32768, -32767, -32768, -32768) << extremes;
 }
 
 // Whatever the request, the result keeps its invariants and fits its types.

@@ -1,5 +1,6 @@
-#include "RollRequestTesting.h"
 #include "dice/RollInput.h"
+
+#include "RollRequestTesting.h"
 
 #include <QtTest>
 
@@ -15,14 +16,36 @@ struct Fields
     bool custom = false;
     QByteArray low, high, rollModifier = "0", dieModifier = "0", numDice = "1";
 
-    Fields withSides(int s) const { Fields f = *this; f.sides = s; return f; }
-    Fields roll(QByteArray t) const { Fields f = *this; f.rollModifier = std::move(t); return f; }
-    Fields die(QByteArray t) const { Fields f = *this; f.dieModifier = std::move(t); return f; }
-    Fields count(QByteArray t) const { Fields f = *this; f.numDice = std::move(t); return f; }
+    Fields withSides(int s) const
+    {
+        Fields f = *this;
+        f.sides = s;
+        return f;
+    }
+    Fields roll(QByteArray t) const
+    {
+        Fields f = *this;
+        f.rollModifier = std::move(t);
+        return f;
+    }
+    Fields die(QByteArray t) const
+    {
+        Fields f = *this;
+        f.dieModifier = std::move(t);
+        return f;
+    }
+    Fields count(QByteArray t) const
+    {
+        Fields f = *this;
+        f.numDice = std::move(t);
+        return f;
+    }
 
     Dice::RollValidation validate() const
     {
-        const auto view = [](const QByteArray& t) { return std::string_view(t.constData(), std::size_t(t.size())); };
+        const auto view = [](const QByteArray& t) {
+            return std::string_view(t.constData(), std::size_t(t.size()));
+        };
         Dice::RollInput input;
         input.Sides = static_cast<std::int16_t>(sides);
         input.CustomSelected = custom;
@@ -43,7 +66,8 @@ namespace {
 const QString NoDieType = QStringLiteral("You must select a Die Type.");
 const QString LowTooHigh = QStringLiteral("Your Lower Limit must be less than 1000");
 const QString HighTooHigh = QStringLiteral("Your Upper Limit must be 1000 or less!");
-const QString LowNegative = QStringLiteral("The Lower Limit for your Custom Die Type must be 0 or greater.");
+const QString LowNegative =
+    QStringLiteral("The Lower Limit for your Custom Die Type must be 0 or greater.");
 const QString NoHigh = QStringLiteral("You must select an Upper Limit for your Custom Die Type.");
 const QString LowAboveHigh = QStringLiteral("Your Lower Limit is higher than your Upper Limit!");
 const QString LowEqualsHigh = QStringLiteral("Your Lower Limit is the same as your Upper Limit!");
@@ -101,12 +125,15 @@ void RollInputTest::refused_data()
 
     // No die type, or a Sides that names none of the buttons.
     QTest::newRow("no die type") << standard(0) << NoDieType << none << false;
-    QTest::newRow("no die type first") << customDie("1000", "").roll("2000").die("200").count("5000").withSides(0)
-                                       << NoDieType << none << false;
+    QTest::newRow("no die type first")
+        << customDie("1000", "").roll("2000").die("200").count("5000").withSides(0) << NoDieType
+        << none << false;
     QTest::newRow("sides of no die") << standard(7) << NoDieType << none << false;
     QTest::newRow("negative sides") << standard(-6) << NoDieType << none << false;
-    QTest::newRow("custom sides, other button") << standard(CustomMark) << NoDieType << none << false;
-    QTest::newRow("custom button, six sides") << customDie("1", "6").withSides(6) << NoDieType << none << false;
+    QTest::newRow("custom sides, other button")
+        << standard(CustomMark) << NoDieType << none << false;
+    QTest::newRow("custom button, six sides")
+        << customDie("1", "6").withSides(6) << NoDieType << none << false;
 
     // Lower limit below 1000, before rounding.
     QTest::newRow("lower 1000") << customDie("1000", "1000") << LowTooHigh << low << false;
@@ -116,12 +143,15 @@ void RollInputTest::refused_data()
     // Upper limit at most 1000; an empty lower limit is already noted.
     QTest::newRow("upper 1001") << customDie("1", "1001") << HighTooHigh << high << false;
     QTest::newRow("upper 1000.1") << customDie("1", "1000.1") << HighTooHigh << high << false;
-    QTest::newRow("upper 1001, lower empty") << customDie("", "1001") << HighTooHigh << high << true;
-    QTest::newRow("upper before lower sign") << customDie("-5", "1001") << HighTooHigh << high << false;
+    QTest::newRow("upper 1001, lower empty")
+        << customDie("", "1001") << HighTooHigh << high << true;
+    QTest::newRow("upper before lower sign")
+        << customDie("-5", "1001") << HighTooHigh << high << false;
 
     // Lower limit not negative, after rounding.
     QTest::newRow("lower -1") << customDie("-1", "6") << LowNegative << low << false;
-    QTest::newRow("lower -0.6 rounds to -1") << customDie("-0.6", "6") << LowNegative << low << false;
+    QTest::newRow("lower -0.6 rounds to -1")
+        << customDie("-0.6", "6") << LowNegative << low << false;
     QTest::newRow("lower -99999") << customDie("-99999", "6") << LowNegative << low << false;
     QTest::newRow("lower -400 digits") << customDie("-" + Huge, "6") << LowNegative << low << false;
 
@@ -141,14 +171,22 @@ void RollInputTest::refused_data()
     // Modifiers, unrounded; their title is the custom one whatever the die.
     const auto rollField = RollField::RollModifier;
     const auto dieField = RollField::DieModifier;
-    QTest::newRow("roll modifier -1001") << standard(6).roll("-1001") << BadRollModifier << rollField << false;
-    QTest::newRow("roll modifier 1001") << standard(6).roll("1001") << BadRollModifier << rollField << false;
-    QTest::newRow("roll modifier 1000.1") << standard(20).roll("+1000.1") << BadRollModifier << rollField << false;
-    QTest::newRow("roll modifier -1000.4") << standard(2).roll("-1000.4") << BadRollModifier << rollField << false;
-    QTest::newRow("roll modifier 400 digits") << standard(6).roll(Huge) << BadRollModifier << rollField << false;
-    QTest::newRow("die modifier -101") << standard(6).die("-101") << BadDieModifier << dieField << false;
-    QTest::newRow("die modifier 101") << standard(6).die("101") << BadDieModifier << dieField << false;
-    QTest::newRow("die modifier 100.5") << standard(100).die("100.5") << BadDieModifier << dieField << false;
+    QTest::newRow("roll modifier -1001")
+        << standard(6).roll("-1001") << BadRollModifier << rollField << false;
+    QTest::newRow("roll modifier 1001")
+        << standard(6).roll("1001") << BadRollModifier << rollField << false;
+    QTest::newRow("roll modifier 1000.1")
+        << standard(20).roll("+1000.1") << BadRollModifier << rollField << false;
+    QTest::newRow("roll modifier -1000.4")
+        << standard(2).roll("-1000.4") << BadRollModifier << rollField << false;
+    QTest::newRow("roll modifier 400 digits")
+        << standard(6).roll(Huge) << BadRollModifier << rollField << false;
+    QTest::newRow("die modifier -101")
+        << standard(6).die("-101") << BadDieModifier << dieField << false;
+    QTest::newRow("die modifier 101")
+        << standard(6).die("101") << BadDieModifier << dieField << false;
+    QTest::newRow("die modifier 100.5")
+        << standard(100).die("100.5") << BadDieModifier << dieField << false;
 
     // At most 1000 dice, unrounded; the focus stays.
     QTest::newRow("1001 dice") << standard(6).count("1001") << TooManyDice << none << false;
@@ -158,11 +196,13 @@ void RollInputTest::refused_data()
     // Several faults: only the first in check order is reported.
     const Fields allBad = standard(6).roll("2000").die("200").count("2000");
     QTest::newRow("roll modifier first") << allBad << BadRollModifier << rollField << false;
-    QTest::newRow("die modifier before dice") << allBad.roll("0") << BadDieModifier << dieField << false;
+    QTest::newRow("die modifier before dice")
+        << allBad.roll("0") << BadDieModifier << dieField << false;
     QTest::newRow("lower before upper") << customDie("1000", "1001") << LowTooHigh << low << false;
-    QTest::newRow("limits before modifiers") << customDie("5", "5").roll("2000") << LowEqualsHigh << low << false;
-    QTest::newRow("empty lower noted on later fault") << customDie("", "6").roll("2000") << BadRollModifier
-                                                      << rollField << true;
+    QTest::newRow("limits before modifiers")
+        << customDie("5", "5").roll("2000") << LowEqualsHigh << low << false;
+    QTest::newRow("empty lower noted on later fault")
+        << customDie("", "6").roll("2000") << BadRollModifier << rollField << true;
 }
 
 void RollInputTest::refused()
@@ -175,7 +215,8 @@ void RollInputTest::refused()
     const auto validation = fields.validate();
     QVERIFY(!validation.ok());
     QCOMPARE(QString::fromStdString(validation.error().Message), message);
-    QCOMPARE(validation.error().Title, message == NoDieType ? "Die Roll Error" : "Custom Die Roll Error");
+    QCOMPARE(validation.error().Title,
+             message == NoDieType ? "Die Roll Error" : "Custom Die Roll Error");
     QCOMPARE(validation.error().Focus, focus);
     QCOMPARE(validation.LowerLimitWasEmpty, lowerWasEmpty);
 }
@@ -189,13 +230,19 @@ void RollInputTest::accepted_data()
     QTest::newRow("three d6 plus two") << standard(6).count("3").die("+2") << d6(3, 2) << false;
 
     // Custom limits at their bounds; an empty lower limit reads as 0.
-    QTest::newRow("custom 999..1000") << customDie("999", "1000") << makeCustomRequest(1, 999, 1000) << false;
-    QTest::newRow("custom 0..1000") << customDie("0", "1000") << makeCustomRequest(1, 0, 1000) << false;
+    QTest::newRow("custom 999..1000")
+        << customDie("999", "1000") << makeCustomRequest(1, 999, 1000) << false;
+    QTest::newRow("custom 0..1000")
+        << customDie("0", "1000") << makeCustomRequest(1, 0, 1000) << false;
     QTest::newRow("custom empty lower") << customDie("", "6") << makeCustomRequest(1, 0, 6) << true;
-    QTest::newRow("custom lower -0.4") << customDie("-0.4", "6") << makeCustomRequest(1, 0, 6) << false;
-    QTest::newRow("custom lower -0.5 to even") << customDie("-0.5", "6") << makeCustomRequest(1, 0, 6) << false;
-    QTest::newRow("custom lower 998.6") << customDie("998.6", "1000") << makeCustomRequest(1, 999, 1000) << false;
-    QTest::newRow("custom trailing letters") << customDie("3abc", "12xyz") << makeCustomRequest(1, 3, 12) << false;
+    QTest::newRow("custom lower -0.4")
+        << customDie("-0.4", "6") << makeCustomRequest(1, 0, 6) << false;
+    QTest::newRow("custom lower -0.5 to even")
+        << customDie("-0.5", "6") << makeCustomRequest(1, 0, 6) << false;
+    QTest::newRow("custom lower 998.6")
+        << customDie("998.6", "1000") << makeCustomRequest(1, 999, 1000) << false;
+    QTest::newRow("custom trailing letters")
+        << customDie("3abc", "12xyz") << makeCustomRequest(1, 3, 12) << false;
 
     // Other dice neither read nor check the custom fields.
     Fields sixWithBadLimits = standard(6);
@@ -207,7 +254,8 @@ void RollInputTest::accepted_data()
     // Modifiers at both ends, list texts, typed texts.
     QTest::newRow("roll modifier -1000") << standard(6).roll("-1000") << d6(1, 0, -1000) << false;
     QTest::newRow("roll modifier +1000") << standard(6).roll("+1000") << d6(1, 0, 1000) << false;
-    QTest::newRow("roll modifier 999.5 to even") << standard(6).roll("999.5") << d6(1, 0, 1000) << false;
+    QTest::newRow("roll modifier 999.5 to even")
+        << standard(6).roll("999.5") << d6(1, 0, 1000) << false;
     QTest::newRow("roll modifier letters") << standard(6).roll("abc") << d6(1) << false;
     QTest::newRow("roll modifier empty") << standard(6).roll("") << d6(1) << false;
     QTest::newRow("die modifier -100") << standard(6).die("-100") << d6(1, -100) << false;
@@ -222,7 +270,8 @@ void RollInputTest::accepted_data()
     QTest::newRow("empty dice") << standard(6).count("") << d6(0) << false;
     QTest::newRow("negative dice") << standard(6).count("-5") << d6(-5) << false;
     QTest::newRow("-99999 dice saturate") << standard(6).count("-99999") << d6(-32768) << false;
-    QTest::newRow("-400-digit dice saturate") << standard(6).count("-" + Huge) << d6(-32768) << false;
+    QTest::newRow("-400-digit dice saturate")
+        << standard(6).count("-" + Huge) << d6(-32768) << false;
 }
 
 void RollInputTest::accepted()

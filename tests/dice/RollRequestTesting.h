@@ -13,14 +13,15 @@ namespace Dice {
 // Lets QCOMPARE print a request that differs.
 inline char* toString(const RollRequest& r)
 {
-    return QTest::toString(QStringLiteral("{type %1, sides %2, dice %3, custom %4..%5, die %6, roll %7}")
-                               .arg(r.DieType)
-                               .arg(r.Sides)
-                               .arg(r.NumDice)
-                               .arg(r.CustomDieLow)
-                               .arg(r.CustomDieHigh)
-                               .arg(r.DieModifier)
-                               .arg(r.RollModifier));
+    return QTest::toString(
+        QStringLiteral("{type %1, sides %2, dice %3, custom %4..%5, die %6, roll %7}")
+            .arg(r.DieType)
+            .arg(r.Sides)
+            .arg(r.NumDice)
+            .arg(r.CustomDieLow)
+            .arg(r.CustomDieHigh)
+            .arg(r.DieModifier)
+            .arg(r.RollModifier));
 }
 
 } // namespace Dice
@@ -39,7 +40,8 @@ inline Dice::RollRequest makeRequest(int dieType, int sides, int numDice, int lo
     return r;
 }
 
-inline Dice::RollRequest makeCustomRequest(int numDice, int low, int high, int dieModifier = 0, int rollModifier = 0)
+inline Dice::RollRequest makeCustomRequest(int numDice, int low, int high, int dieModifier = 0,
+                                           int rollModifier = 0)
 {
     return makeRequest(11, 999, numDice, low, high, dieModifier, rollModifier);
 }

@@ -11,10 +11,7 @@
 class ScriptedSource final : public Dice::RandomSource
 {
 public:
-    explicit ScriptedSource(std::vector<float> values)
-        : m_values(std::move(values))
-    {
-    }
+    explicit ScriptedSource(std::vector<float> values) : m_values(std::move(values)) {}
 
     float NextUniform() override
     {

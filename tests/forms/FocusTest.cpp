@@ -51,7 +51,8 @@ private slots:
         if (how == QLatin1String("tab"))
             QTest::keyClick(form->cmbList, Qt::Key_Backtab);
         else if (how == QLatin1String("backtab"))
-            QTest::keyClick(form->txtNoTyping, Qt::Key_Backtab), QTest::keyClick(form->cmbList, Qt::Key_Backtab);
+            QTest::keyClick(form->txtNoTyping, Qt::Key_Backtab),
+                QTest::keyClick(form->cmbList, Qt::Key_Backtab);
         else if (how == QLatin1String("mouse"))
             QTest::mouseClick(form->txtDigits, Qt::LeftButton);
         else
@@ -129,7 +130,8 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         } else if (how == QLatin1String("mouse")) {
             QMenuBar* bar = form->menuBar();
-            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(form->mnuFile->menuAction()).center());
+            QTest::mouseClick(bar, Qt::LeftButton, {},
+                              bar->actionGeometry(form->mnuFile->menuAction()).center());
             QTRY_VERIFY(QApplication::activePopupWidget());
             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
             // The menu bar keeps the keyboard until a second Escape.
@@ -169,7 +171,8 @@ private slots:
             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_R);
         } else {
             QMenuBar* bar = form->menuBar();
-            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(form->mnuFile->menuAction()).center());
+            QTest::mouseClick(bar, Qt::LeftButton, {},
+                              bar->actionGeometry(form->mnuFile->menuAction()).center());
             QTRY_VERIFY(QApplication::activePopupWidget());
             QTest::mouseClick(form->mnuFile, Qt::LeftButton, {},
                               form->mnuFile->actionGeometry(form->mnuFileReset).center());
@@ -185,7 +188,8 @@ private slots:
     {
         caretInsideTheField();
         // A second click, in a control that has the focus already.
-        QTest::mouseClick(form->txtDigits, Qt::LeftButton, {}, QPoint(4, form->txtDigits->height() / 2));
+        QTest::mouseClick(form->txtDigits, Qt::LeftButton, {},
+                          QPoint(4, form->txtDigits->height() / 2));
         QCOMPARE(count(QStringLiteral("Click txtDigits")), 1);
         QCOMPARE(form->txtDigits->selectedText(), QStringLiteral("12"));
         // Only the left button clicks.
@@ -201,13 +205,20 @@ private slots:
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("clicked");
         const int none = Qt::NoModifier;
-        QTest::newRow("enter in a field presses the default button") << "txtDigits" << int(Qt::Key_Return) << none << "cmdDefault";
-        QTest::newRow("keypad enter") << "cmbList" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "cmdDefault";
-        QTest::newRow("enter on another button presses it") << "cmdOther" << int(Qt::Key_Return) << none << "cmdOther";
-        QTest::newRow("enter in a multi-line box does nothing") << "txtNoTyping" << int(Qt::Key_Return) << none << "";
-        QTest::newRow("enter on an option button") << "opt_0" << int(Qt::Key_Return) << none << "cmdDefault";
-        QTest::newRow("escape presses the cancel button") << "txtDigits" << int(Qt::Key_Escape) << none << "cmdCancel";
-        QTest::newRow("escape in a multi-line box") << "txtNoTyping" << int(Qt::Key_Escape) << none << "cmdCancel";
+        QTest::newRow("enter in a field presses the default button")
+            << "txtDigits" << int(Qt::Key_Return) << none << "cmdDefault";
+        QTest::newRow("keypad enter")
+            << "cmbList" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "cmdDefault";
+        QTest::newRow("enter on another button presses it")
+            << "cmdOther" << int(Qt::Key_Return) << none << "cmdOther";
+        QTest::newRow("enter in a multi-line box does nothing")
+            << "txtNoTyping" << int(Qt::Key_Return) << none << "";
+        QTest::newRow("enter on an option button")
+            << "opt_0" << int(Qt::Key_Return) << none << "cmdDefault";
+        QTest::newRow("escape presses the cancel button")
+            << "txtDigits" << int(Qt::Key_Escape) << none << "cmdCancel";
+        QTest::newRow("escape in a multi-line box")
+            << "txtNoTyping" << int(Qt::Key_Escape) << none << "cmdCancel";
     }
     void enterAndEscape()
     {
@@ -220,7 +231,8 @@ private slots:
         form->log.clear();
         QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QStringList clicks = form->log.filter(QStringLiteral("Click cmd"));
-        QCOMPARE(clicks, clicked.isEmpty() ? QStringList() : QStringList{QStringLiteral("Click ") + clicked});
+        QCOMPARE(clicks, clicked.isEmpty() ? QStringList()
+                                           : QStringList{QStringLiteral("Click ") + clicked});
     }
 
     void escapeWithoutACancelButtonDoesNothing()

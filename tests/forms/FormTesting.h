@@ -3,14 +3,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTest>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 
 // Ways text reaches a control besides plain keys, driven as the window
@@ -18,7 +18,10 @@
 namespace FormTesting {
 
 // The object the window system hands keys and input-method text to.
-inline QObject* focusObject() { return QGuiApplication::focusObject(); }
+inline QObject* focusObject()
+{
+    return QGuiApplication::focusObject();
+}
 
 // An input method commits text, as after a dead key or a composition, to
 // the control with the focus.

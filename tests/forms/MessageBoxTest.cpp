@@ -23,7 +23,8 @@ private slots:
         QTest::newRow("plain") << int(MessageBox::Plain) << int(QMessageBox::NoIcon);
         QTest::newRow("critical") << int(MessageBox::Critical) << int(QMessageBox::Critical);
         QTest::newRow("exclamation") << int(MessageBox::Exclamation) << int(QMessageBox::Warning);
-        QTest::newRow("information") << int(MessageBox::Information) << int(QMessageBox::Information);
+        QTest::newRow("information")
+            << int(MessageBox::Information) << int(QMessageBox::Information);
     }
     void eachStyleShowsItsIconAndOneOkButton()
     {
@@ -35,7 +36,8 @@ private slots:
 
         bool seen = false;
         QTimer::singleShot(0, [&] {
-            const QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            const QPointer<QMessageBox> box =
+                qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
             QCOMPARE(int(box->icon()), icon);
             QCOMPARE(box->windowTitle(), QStringLiteral("Dice"));
@@ -48,7 +50,8 @@ private slots:
             // The user's answer: Enter, on the one button there is.
             QTest::keyClick(box, Qt::Key_Return);
         });
-        MessageBox::show(&owner, QStringLiteral("Something to say."), style, QStringLiteral("Dice"));
+        MessageBox::show(&owner, QStringLiteral("Something to say."), style,
+                         QStringLiteral("Dice"));
         QVERIFY(seen);
         QVERIFY(!QApplication::activeModalWidget());
     }
@@ -57,7 +60,8 @@ private slots:
     {
         QList<MessageBox::Shown> shown;
         MessageBox::setRecorder([&](const MessageBox::Shown& box) { shown << box; });
-        MessageBox::show(nullptr, QStringLiteral("Text"), MessageBox::Exclamation, QStringLiteral("Title"));
+        MessageBox::show(nullptr, QStringLiteral("Text"), MessageBox::Exclamation,
+                         QStringLiteral("Title"));
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown[0].text, QStringLiteral("Text"));
         QCOMPARE(shown[0].style, int(MessageBox::Exclamation));

@@ -41,8 +41,10 @@ private slots:
         QTest::newRow("up from the first wraps") << 0 << 0 << int(Qt::Key_Up) << "" << 4;
         QTest::newRow("left from none chosen wraps") << -1 << 0 << int(Qt::Key_Left) << "" << 4;
         QTest::newRow("keypad down") << 2 << 2 << int(Qt::Key_Down) << "keypad" << 3;
-        QTest::newRow("a hidden button is skipped") << 1 << 1 << int(Qt::Key_Down) << "hidden 2" << 3;
-        QTest::newRow("a disabled button is skipped") << 3 << 3 << int(Qt::Key_Up) << "disabled 2" << 1;
+        QTest::newRow("a hidden button is skipped")
+            << 1 << 1 << int(Qt::Key_Down) << "hidden 2" << 3;
+        QTest::newRow("a disabled button is skipped")
+            << 3 << 3 << int(Qt::Key_Up) << "disabled 2" << 1;
     }
     void arrowKeysMoveTheChoiceInIndexOrder()
     {
@@ -57,7 +59,8 @@ private slots:
             option(unavailable.back().digitValue())->hide();
         if (unavailable.startsWith(QLatin1String("disabled")))
             option(unavailable.back().digitValue())->setEnabled(false);
-        const auto modifiers = unavailable == QLatin1String("keypad") ? Qt::KeypadModifier : Qt::NoModifier;
+        const auto modifiers =
+            unavailable == QLatin1String("keypad") ? Qt::KeypadModifier : Qt::NoModifier;
         option(focus)->setFocus(Qt::TabFocusReason);
         form->log.clear();
         QTest::keyClick(option(focus), Qt::Key(key), modifiers);

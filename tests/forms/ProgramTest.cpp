@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-
 #include <stdexcept>
 
 class ProgramTest : public QObject
@@ -94,7 +93,8 @@ private slots:
             QVERIFY(!owner.isEnabled() || QApplication::activeModalWidget() != &owner);
             ok->click();
         });
-        Program::showModal(window, &owner, [&] { steps << (window->isVisible() ? "visible" : "loaded"); });
+        Program::showModal(window, &owner,
+                           [&] { steps << (window->isVisible() ? "visible" : "loaded"); });
         steps << QStringLiteral("returned");
         QCOMPARE(steps, (QStringList{"loaded", "shown", "returned"}));
         QTRY_VERIFY(window.isNull());

@@ -52,8 +52,9 @@ public:
             layout->addWidget(w);
         // Two columns, so that moving by geometry and by index differ.
         auto* grid = new QGridLayout;
-        const QStringList captions{QStringLiteral("&Ant"), QStringLiteral("&Bee"), QStringLiteral("&Cat"),
-                                   QStringLiteral("&Dog"), QStringLiteral("&Eel")};
+        const QStringList captions{QStringLiteral("&Ant"), QStringLiteral("&Bee"),
+                                   QStringLiteral("&Cat"), QStringLiteral("&Dog"),
+                                   QStringLiteral("&Eel")};
         for (int i = 0; i < captions.size(); ++i) {
             auto* option = new QRadioButton(captions[i]);
             option->setObjectName(QStringLiteral("opt_%1").arg(i));
@@ -87,17 +88,21 @@ public:
             txtDigits->selectAll();
         });
         events->onGotFocus(cmbList, [this] { log << QStringLiteral("GotFocus cmbList"); });
-        connect(cmbList, &QComboBox::activated, this, [this] { log << QStringLiteral("Click cmbList"); });
+        connect(cmbList, &QComboBox::activated, this,
+                [this] { log << QStringLiteral("Click cmbList"); });
         // Digits pass; the list takes "-" too; the box takes nothing.
-        events->onKeyPress(txtDigits, [this](int& key) { keyPress(QStringLiteral("txtDigits"), key, false); });
-        events->onKeyPress(cmbList, [this](int& key) { keyPress(QStringLiteral("cmbList"), key, true); });
+        events->onKeyPress(txtDigits,
+                           [this](int& key) { keyPress(QStringLiteral("txtDigits"), key, false); });
+        events->onKeyPress(cmbList,
+                           [this](int& key) { keyPress(QStringLiteral("cmbList"), key, true); });
         events->onKeyPress(txtNoTyping, [this](int& key) {
             log << QStringLiteral("KeyPress txtNoTyping %1").arg(key);
             key = 0;
         });
         events->keepEnterIn(txtNoTyping);
         for (QPushButton* b : {cmdDefault, cmdOther, cmdCancel})
-            connect(b, &QPushButton::clicked, this, [this, b] { log << QStringLiteral("Click ") + b->objectName(); });
+            connect(b, &QPushButton::clicked, this,
+                    [this, b] { log << QStringLiteral("Click ") + b->objectName(); });
         group->onClick([this](int index) { log << QStringLiteral("Option %1").arg(index); });
         connect(mnuFileReset, &QAction::triggered, this, [this] {
             Program::runHandler([this] {

@@ -81,16 +81,16 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("field");  // "12" with the caret at its end, then the steps
-        QTest::addColumn<QString>("list");   // the same in the list, which takes "-" too
+        QTest::addColumn<QString>("field"); // "12" with the caret at its end, then the steps
+        QTest::addColumn<QString>("list");  // the same in the list, which takes "-" too
         QTest::addColumn<QList<int>>("codes");
 
         const auto row = [](const char* tag, QStringList steps, const char* field, const char* list,
                             QList<int> codes) {
             for (const char* name : {"txtDigits", "cmbList"}) {
                 QTest::addRow("%s: %s", name, tag)
-                    << QString::fromLatin1(name) << steps << QString::fromUtf8(field) << QString::fromUtf8(list)
-                    << codes;
+                    << QString::fromLatin1(name) << steps << QString::fromUtf8(field)
+                    << QString::fromUtf8(list) << codes;
             }
         };
         row("digit", {"keys:7"}, "127", "127", {'7'});
@@ -138,12 +138,24 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("selected");
         for (const char* name : {"txtDigits", "cmbList"}) {
-            QTest::addRow("%s letter", name) << name << "keys:x" << "12" << "12";
-            QTest::addRow("%s composed letter", name) << name << "commit:\xc3\xa9" << "12" << "12";
-            QTest::addRow("%s composition shows nothing", name) << name << "compose:\xc2\xb4" << "12" << "12";
-            QTest::addRow("%s alt letter", name) << name << "alt:q" << "12" << "12";
-            QTest::addRow("%s digit", name) << name << "keys:7" << "7" << "";
-            QTest::addRow("%s composed digit", name) << name << "commit:7" << "7" << "";
+            QTest::addRow("%s letter", name) << name << "keys:x"
+                                             << "12"
+                                             << "12";
+            QTest::addRow("%s composed letter", name) << name << "commit:\xc3\xa9"
+                                                      << "12"
+                                                      << "12";
+            QTest::addRow("%s composition shows nothing", name) << name << "compose:\xc2\xb4"
+                                                                << "12"
+                                                                << "12";
+            QTest::addRow("%s alt letter", name) << name << "alt:q"
+                                                 << "12"
+                                                 << "12";
+            QTest::addRow("%s digit", name) << name << "keys:7"
+                                            << "7"
+                                            << "";
+            QTest::addRow("%s composed digit", name) << name << "commit:7"
+                                                     << "7"
+                                                     << "";
         }
     }
     void aDroppedCharacterKeepsTheSelection()
@@ -171,7 +183,8 @@ private slots:
         QTest::newRow("ctrl v and ctrl x") << QStringList{"ctrl:v", "ctrl:x"} << "Some text";
         QTest::newRow("alt combinations") << QStringList{"alt:q", "alt:+"} << "Some text";
         QTest::newRow("altgr") << QStringList{"altgr:@"} << "Some text";
-        QTest::newRow("dead key") << QStringList{"compose:\xc2\xb4", "commit:\xc3\xa9"} << "Some text";
+        QTest::newRow("dead key") << QStringList{"compose:\xc2\xb4", "commit:\xc3\xa9"}
+                                  << "Some text";
         QTest::newRow("input method") << QStringList{"commit:abc"} << "Some text";
         QTest::newRow("delete is no typing") << QStringList{"delete:"} << "ome text";
     }
@@ -196,9 +209,12 @@ private slots:
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("expected");
         for (const char* how : {"context menu", "drop", "middle click", "screen reader"}) {
-            QTest::addRow("txtDigits %s", how) << "txtDigits" << how << "12" << "125a5";
-            QTest::addRow("cmbList %s", how) << "cmbList" << how << "12" << "125a5";
-            QTest::addRow("txtNoTyping %s", how) << "txtNoTyping" << how << "ab" << "ab5a5";
+            QTest::addRow("txtDigits %s", how) << "txtDigits" << how << "12"
+                                               << "125a5";
+            QTest::addRow("cmbList %s", how) << "cmbList" << how << "12"
+                                             << "125a5";
+            QTest::addRow("txtNoTyping %s", how) << "txtNoTyping" << how << "ab"
+                                                 << "ab5a5";
         }
     }
     void textThatIsNotTypedGoesInAsItIs()
@@ -218,14 +234,16 @@ private slots:
         const QString text = QStringLiteral("5a5");
         if (how == QLatin1String("context menu")) {
             clipboard->setText(text);
-            withContextMenu(target, pastTheEnd(target), [](QMenu* menu) { QTest::keyClick(menu, Qt::Key_P); });
+            withContextMenu(target, pastTheEnd(target),
+                            [](QMenu* menu) { QTest::keyClick(menu, Qt::Key_P); });
         } else if (how == QLatin1String("drop")) {
             drop(target, pastTheEnd(target), text);
         } else if (how == QLatin1String("screen reader")) {
             // What an assistive technology writes through AT-SPI's editable
             // text, as on Windows its value is set: no keystroke is typed.
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(
-                name == QLatin1String("cmbList") ? static_cast<QObject*>(form->cmbList->lineEdit()) : target);
+                name == QLatin1String("cmbList") ? static_cast<QObject*>(form->cmbList->lineEdit())
+                                                 : target);
             QVERIFY(accessible && accessible->editableTextInterface());
             accessible->editableTextInterface()->insertText(2, text);
         } else {

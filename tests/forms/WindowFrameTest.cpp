@@ -1,7 +1,8 @@
 // Windows placed by their outer size under a real window manager: where the
 // frame is known before the first show, and where it turns up only after.
-#include "Twips.h"
 #include "WindowFrame.h"
+
+#include "Twips.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -21,7 +22,10 @@ constexpr int Slack = 3;
 class Positions : public QObject
 {
 public:
-    explicit Positions(QWidget* window) : m_window(window) { window->windowHandle()->installEventFilter(this); }
+    explicit Positions(QWidget* window) : m_window(window)
+    {
+        window->windowHandle()->installEventFilter(this);
+    }
     QList<QPoint> seen;
 
 protected:
@@ -58,8 +62,12 @@ private slots:
         window.setFixedSize(436, 347);
         const QSize screen = QGuiApplication::primaryScreen()->size();
         WindowFrame::place(&window, [&] {
-            const float left = (float(Twips::fromPixels(screen.width())) - float(Twips::outerWidth(&window))) / 2.0f;
-            const float top = (float(Twips::fromPixels(screen.height())) - float(Twips::outerHeight(&window))) / 2.0f;
+            const float left =
+                (float(Twips::fromPixels(screen.width())) - float(Twips::outerWidth(&window))) /
+                2.0f;
+            const float top =
+                (float(Twips::fromPixels(screen.height())) - float(Twips::outerHeight(&window))) /
+                2.0f;
             Twips::moveWindow(&window, left, top);
         });
         const bool knownBeforeShow = WindowFrame::isKnown(&window);
@@ -97,7 +105,8 @@ private slots:
         WindowFrame::place(&second, [&] { Twips::moveWindow(&second, 1500.0f, 1500.0f); });
         second.show();
         QVERIFY(QTest::qWaitForWindowExposed(&second));
-        QTRY_VERIFY((second.frameGeometry().topLeft() - QPoint(100, 100)).manhattanLength() <= 2 * Slack);
+        QTRY_VERIFY((second.frameGeometry().topLeft() - QPoint(100, 100)).manhattanLength() <=
+                    2 * Slack);
     }
 };
 

@@ -21,25 +21,34 @@ private slots:
         QTest::addColumn<QString>("file");
 
         QTest::newRow("contents") << QStringList{"--contents", "R.hlp"} << Action::Show
-                                  << Mode::Contents << "" << "R.hlp";
-        QTest::newRow("partial key") << QStringList{"--partial-key", "ro", "R.hlp"} << Action::Show
-                                     << Mode::Index << "ro" << "R.hlp";
-        QTest::newRow("empty keyword") << QStringList{"--partial-key", "", "R.hlp"} << Action::Show
-                                       << Mode::Index << "" << "R.hlp";
+                                  << Mode::Contents << ""
+                                  << "R.hlp";
+        QTest::newRow("partial key")
+            << QStringList{"--partial-key", "ro", "R.hlp"} << Action::Show << Mode::Index << "ro"
+            << "R.hlp";
+        QTest::newRow("empty keyword")
+            << QStringList{"--partial-key", "", "R.hlp"} << Action::Show << Mode::Index << ""
+            << "R.hlp";
         QTest::newRow("keyword like an option")
             << QStringList{"--partial-key", "-x", "R.hlp"} << Action::Show << Mode::Index << "-x"
             << "R.hlp";
-        QTest::newRow("file first") << QStringList{"/x/R.hlp", "--partial-key", "a b"} << Action::Show
-                                    << Mode::Index << "a b" << "/x/R.hlp";
-        QTest::newRow("short help") << QStringList{"-h"} << Action::Usage << Mode::Contents << "" << "";
-        QTest::newRow("file after --") << QStringList{"--contents", "--", "-odd.hlp"} << Action::Show
-                                       << Mode::Contents << "" << "-odd.hlp";
+        QTest::newRow("file first") << QStringList{"/x/R.hlp", "--partial-key", "a b"}
+                                    << Action::Show << Mode::Index << "a b"
+                                    << "/x/R.hlp";
+        QTest::newRow("short help") << QStringList{"-h"} << Action::Usage << Mode::Contents << ""
+                                    << "";
+        QTest::newRow("file after --")
+            << QStringList{"--contents", "--", "-odd.hlp"} << Action::Show << Mode::Contents << ""
+            << "-odd.hlp";
         QTest::newRow("check") << QStringList{"--check", "R.hlp"} << Action::Check << Mode::Contents
-                               << "" << "R.hlp";
+                               << ""
+                               << "R.hlp";
         QTest::newRow("help") << QStringList{"--contents", "--help"} << Action::Usage
-                              << Mode::Contents << "" << "";
+                              << Mode::Contents << ""
+                              << "";
         QTest::newRow("version") << QStringList{"--version"} << Action::Version << Mode::Contents
-                                 << "" << "";
+                                 << ""
+                                 << "";
     }
 
     void acceptsGoodLines()
@@ -67,18 +76,19 @@ private slots:
         QTest::newRow("nothing") << QStringList{} << "--contents or --partial-key";
         QTest::newRow("file only") << QStringList{"R.hlp"} << "--contents or --partial-key";
         QTest::newRow("no file") << QStringList{"--contents"} << "no help file";
-        QTest::newRow("keyword but no file") << QStringList{"--partial-key", "ro"} << "no help file";
+        QTest::newRow("keyword but no file")
+            << QStringList{"--partial-key", "ro"} << "no help file";
         QTest::newRow("no keyword") << QStringList{"--partial-key"} << "needs a keyword";
         QTest::newRow("two files") << QStringList{"--contents", "a.hlp", "b.hlp"} << "only one";
-        QTest::newRow("both requests") << QStringList{"--contents", "--partial-key", "x", "a.hlp"}
-                                       << "cannot be combined";
-        QTest::newRow("contents twice") << QStringList{"--contents", "--contents", "a.hlp"}
-                                        << "cannot be combined";
+        QTest::newRow("both requests")
+            << QStringList{"--contents", "--partial-key", "x", "a.hlp"} << "cannot be combined";
+        QTest::newRow("contents twice")
+            << QStringList{"--contents", "--contents", "a.hlp"} << "cannot be combined";
         QTest::newRow("unknown option") << QStringList{"--index", "a.hlp"} << "unknown option";
-        QTest::newRow("an owner is no option") << QStringList{"--owner", "1", "--contents", "a.hlp"}
-                                               << "unknown option \"--owner\"";
-        QTest::newRow("unknown short option") << QStringList{"-x", "--contents", "a.hlp"}
-                                              << "unknown option \"-x\"";
+        QTest::newRow("an owner is no option")
+            << QStringList{"--owner", "1", "--contents", "a.hlp"} << "unknown option \"--owner\"";
+        QTest::newRow("unknown short option")
+            << QStringList{"-x", "--contents", "a.hlp"} << "unknown option \"-x\"";
         QTest::newRow("empty file name") << QStringList{"--contents", ""} << "empty";
     }
 
@@ -95,7 +105,8 @@ private slots:
 
     void requestSurvivesTheWire()
     {
-        const HelpRequest request{Mode::Index, QStringLiteral("Würfel"), QStringLiteral("/a/R.hlp")};
+        const HelpRequest request{Mode::Index, QStringLiteral("Würfel"),
+                                  QStringLiteral("/a/R.hlp")};
         QCOMPARE(Help::decodeRequest(Help::encodeRequest(request)), request);
     }
 

@@ -1,6 +1,7 @@
+#include "help/HelpIndex.h"
+
 #include "HelpTestFiles.h"
 #include "help/HelpFileParser.h"
-#include "help/HelpIndex.h"
 
 #include <QTest>
 
@@ -27,15 +28,24 @@ private slots:
         QTest::addColumn<QString>("prefix");
         QTest::addColumn<QString>("keyword"); // empty: no match
 
-        QTest::newRow("ro") << "ro" << "Roll";
-        QTest::newRow("upper case") << "RO" << "Roll";
-        QTest::newRow("with a blank") << "roll r" << "roll results";
-        QTest::newRow("longer") << "rollI" << "rolling";
-        QTest::newRow("whole keyword") << "start" << "start";
-        QTest::newRow("first entry") << "d" << "dice";
-        QTest::newRow("empty prefix") << "" << "";
-        QTest::newRow("no keyword") << "x" << "";
-        QTest::newRow("longer than any keyword") << "startle" << "";
+        QTest::newRow("ro") << "ro"
+                            << "Roll";
+        QTest::newRow("upper case") << "RO"
+                                    << "Roll";
+        QTest::newRow("with a blank") << "roll r"
+                                      << "roll results";
+        QTest::newRow("longer") << "rollI"
+                                << "rolling";
+        QTest::newRow("whole keyword") << "start"
+                                       << "start";
+        QTest::newRow("first entry") << "d"
+                                     << "dice";
+        QTest::newRow("empty prefix") << ""
+                                      << "";
+        QTest::newRow("no keyword") << "x"
+                                    << "";
+        QTest::newRow("longer than any keyword") << "startle"
+                                                 << "";
     }
 
     void firstMatchFindsTheFirstKeywordWithThePrefix()

@@ -34,8 +34,7 @@ HelpRequest contentsRequest(const QString& file = servedFile)
 }
 
 // Runs a blocking call on a thread of its own, so that servers on this thread can answer.
-template <typename Call>
-auto runElsewhere(Call call)
+template <typename Call> auto runElsewhere(Call call)
 {
     using Result = decltype(call());
     Result result{};

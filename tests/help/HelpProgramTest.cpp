@@ -22,7 +22,8 @@ private slots:
         QTest::newRow("file only") << QStringList{"R.hlp"};
         QTest::newRow("unknown option") << QStringList{"--search", "R.hlp"};
         QTest::newRow("keyword without file") << QStringList{"--partial-key", ""};
-        QTest::newRow("owner, no longer an option") << QStringList{"--contents", "R.hlp", "--owner", "1"};
+        QTest::newRow("owner, no longer an option")
+            << QStringList{"--contents", "R.hlp", "--owner", "1"};
     }
 
     void badCommandLinesPrintUsageAndExit2()
@@ -41,7 +42,8 @@ private slots:
             writeHelpFile(dir, QStringLiteral("bad.hlp"), "@topic a\n@title A\n@oops\ntext\n");
         const Run run = start({QStringLiteral("--check"), bad});
         QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.out, (bad + QStringLiteral(":3: error: unknown directive \"@oops\"\n")).toUtf8());
+        QCOMPARE(run.out,
+                 (bad + QStringLiteral(":3: error: unknown directive \"@oops\"\n")).toUtf8());
     }
 
     void checkAnswersAtOnceForWhatIsNoHelpFile_data()
@@ -170,7 +172,8 @@ private:
             process.waitForFinished();
             return {};
         }
-        return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+        return {process.exitCode(), process.readAllStandardOutput(),
+                process.readAllStandardError()};
     }
 };
 

@@ -1,5 +1,6 @@
-#include "HelpTestFiles.h"
 #include "help/HelpWindow.h"
+
+#include "HelpTestFiles.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -71,9 +72,12 @@ private slots:
         QTest::addColumn<QString>("keyword");
         QTest::addColumn<QString>("selected");
 
-        QTest::newRow("prefix") << "ro" << "Roll";
-        QTest::newRow("empty keyword selects nothing") << "" << "";
-        QTest::newRow("no match") << "zebra" << "";
+        QTest::newRow("prefix") << "ro"
+                                << "Roll";
+        QTest::newRow("empty keyword selects nothing") << ""
+                                                       << "";
+        QTest::newRow("no match") << "zebra"
+                                  << "";
     }
 
     void indexRequestFillsTheKeywordFieldWithFocus()
@@ -96,12 +100,18 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("selected");
 
-        QTest::newRow("ro") << "ro" << "Roll";
-        QTest::newRow("case does not matter") << "ROLLI" << "rolling";
-        QTest::newRow("a blank in the keyword") << "roll r" << "roll results";
-        QTest::newRow("no match keeps the last match") << "rox" << "Roll";
-        QTest::newRow("no match at all selects nothing") << "zz" << "";
-        QTest::newRow("s") << "s" << "start";
+        QTest::newRow("ro") << "ro"
+                            << "Roll";
+        QTest::newRow("case does not matter") << "ROLLI"
+                                              << "rolling";
+        QTest::newRow("a blank in the keyword") << "roll r"
+                                                << "roll results";
+        QTest::newRow("no match keeps the last match") << "rox"
+                                                       << "Roll";
+        QTest::newRow("no match at all selects nothing") << "zz"
+                                                         << "";
+        QTest::newRow("s") << "s"
+                           << "start";
     }
 
     void typingSelectsTheFirstMatchingKeyword()
@@ -192,7 +202,8 @@ private slots:
         QTest::newRow("missing") << QByteArray() << QStringList{"The help file does not exist"};
         QTest::newRow("malformed") << QByteArray("@topic a\n@title A\n@tilte\nx\n")
                                    << QStringList{"Line 3: Unknown directive \"@tilte\""};
-        QTest::newRow("no topics") << QByteArray("\n\n") << QStringList{"The help file holds no topics"};
+        QTest::newRow("no topics")
+            << QByteArray("\n\n") << QStringList{"The help file holds no topics"};
     }
 
     void brokenFilesAreReportedInTheWindow()

@@ -57,12 +57,13 @@ private slots:
         QTest::addColumn<QString>("keyword");
 
         for (const char* keyword :
-             {"Die Type", "Number of Dice", "Lower Limit", "Upper Limit", "Roll Modifier",
-              "Die Modifier", "Actual Die Rolls", "Modified Die Rolls", "Total Result",
-              "Roll Dice", "Clear Results", "About", "Exit", "Help Contents",
-              "Search for Help On", "About Rollwright", "Action menu", "Help menu",
-              "Read Me First", "Percentile", "Custom Die", "keyboard", "access keys",
-              "fairness", "never below 1", "messages"})
+             {"Die Type",      "Number of Dice", "Lower Limit",        "Upper Limit",
+              "Roll Modifier", "Die Modifier",   "Actual Die Rolls",   "Modified Die Rolls",
+              "Total Result",  "Roll Dice",      "Clear Results",      "About",
+              "Exit",          "Help Contents",  "Search for Help On", "About Rollwright",
+              "Action menu",   "Help menu",      "Read Me First",      "Percentile",
+              "Custom Die",    "keyboard",       "access keys",        "fairness",
+              "never below 1", "messages"})
             QTest::newRow(keyword) << QString::fromUtf8(keyword);
     }
 

@@ -12,9 +12,15 @@ namespace {
 
 const QString Pair = QStringLiteral("\n\r");
 
-QString lines(const QStringList& parts) { return parts.join(Pair); }
+QString lines(const QStringList& parts)
+{
+    return parts.join(Pair);
+}
 
-QString text(const char* identity) { return QString::fromUtf8(identity); }
+QString text(const char* identity)
+{
+    return QString::fromUtf8(identity);
+}
 
 } // namespace
 
@@ -35,11 +41,14 @@ private slots:
         QTest::addColumn<int>("minor");
         QTest::addColumn<int>("revision");
         QTest::addColumn<QString>("firstLine");
-        QTest::newRow("this release") << "Rollwright" << 1 << 2 << 5 << "Rollwright       Version 1.25";
-        QTest::newRow("revision 0") << "Rollwright" << 1 << 2 << 0 << "Rollwright       Version 1.20";
-        QTest::newRow("revision 12") << "Rollwright" << 1 << 2 << 12 << "Rollwright       Version 1.212";
-        QTest::newRow("two-digit major, minor 0") << "Dice Box" << 10 << 0 << 3
-                                                  << "Dice Box       Version 10.03";
+        QTest::newRow("this release")
+            << "Rollwright" << 1 << 2 << 5 << "Rollwright       Version 1.25";
+        QTest::newRow("revision 0")
+            << "Rollwright" << 1 << 2 << 0 << "Rollwright       Version 1.20";
+        QTest::newRow("revision 12")
+            << "Rollwright" << 1 << 2 << 12 << "Rollwright       Version 1.212";
+        QTest::newRow("two-digit major, minor 0")
+            << "Dice Box" << 10 << 0 << 3 << "Dice Box       Version 10.03";
     }
 
     void title()
@@ -66,16 +75,17 @@ private slots:
         about.Form_Load();
         // The second name stands under the first: 25 blanks, as wide as
         // "Programmers:" and its three blanks in the window's font.
-        QCOMPARE(about.CreditsText(), lines({
-                                          QStringLiteral("E-Mail:        ") + text(Identity::Email),
-                                          QString(),
-                                          QStringLiteral("Webpage:  ") + text(Identity::Homepage),
-                                          QString(),
-                                          QString(),
-                                          QStringLiteral("Programmers:   ") + text(Identity::Vendor),
-                                          QString(25, QLatin1Char(' ')) + text(Identity::Title) +
-                                              QStringLiteral(" contributors"),
-                                      }));
+        QCOMPARE(about.CreditsText(),
+                 lines({
+                     QStringLiteral("E-Mail:        ") + text(Identity::Email),
+                     QString(),
+                     QStringLiteral("Webpage:  ") + text(Identity::Homepage),
+                     QString(),
+                     QString(),
+                     QStringLiteral("Programmers:   ") + text(Identity::Vendor),
+                     QString(25, QLatin1Char(' ')) + text(Identity::Title) +
+                         QStringLiteral(" contributors"),
+                 }));
     }
 
     void disclaimerAndDiceCredit()
@@ -83,11 +93,13 @@ private slots:
         frmAbout about(nullptr);
         about.Form_Load();
         QCOMPARE(about.DisclaimerText(),
-                 lines({text(Identity::Title) + QStringLiteral(" is free software under the MIT License."),
+                 lines({text(Identity::Title) +
+                            QStringLiteral(" is free software under the MIT License."),
                         QStringLiteral("It comes without any warranty.")}));
-        QCOMPARE(about.DiceCreditText(),
-                 lines({QStringLiteral("Dice images by %1 contributors.").arg(text(Identity::Title)),
-                        QStringLiteral("Contact:  art@example.org")}));
+        QCOMPARE(
+            about.DiceCreditText(),
+            lines({QStringLiteral("Dice images by %1 contributors.").arg(text(Identity::Title)),
+                   QStringLiteral("Contact:  art@example.org")}));
     }
 
     void caption_data()
@@ -122,13 +134,15 @@ private slots:
         const int flags = Qt::AlignLeft | Qt::AlignTop;
         const QRect needed = metrics.boundingRect(QRect(box.topLeft(), QSize(box.width(), 10000)),
                                                   flags | Qt::TextWordWrap, text);
-        const QRect lines = metrics.boundingRect(QRect(0, 0, 10000, 10000), flags,
-                                                 QStringList(linesOnScreen, QStringLiteral("X")).join(QChar(10)));
-        QVERIFY2(needed.width() <= box.width(), qPrintable(QStringLiteral("%1 px wide").arg(needed.width())));
+        const QRect lines =
+            metrics.boundingRect(QRect(0, 0, 10000, 10000), flags,
+                                 QStringList(linesOnScreen, QStringLiteral("X")).join(QChar(10)));
+        QVERIFY2(needed.width() <= box.width(),
+                 qPrintable(QStringLiteral("%1 px wide").arg(needed.width())));
         QCOMPARE(needed.height(), lines.height());
-        QVERIFY2(needed.height() <= box.height(), qPrintable(QStringLiteral("%1 px high").arg(needed.height())));
+        QVERIFY2(needed.height() <= box.height(),
+                 qPrintable(QStringLiteral("%1 px high").arg(needed.height())));
     }
-
 };
 
 QTEST_MAIN(AboutTextsTest)

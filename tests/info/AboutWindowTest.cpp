@@ -12,8 +12,7 @@ using namespace InfoTesting;
 
 namespace {
 
-template <class T = QWidget>
-T* control(const char* name)
+template <class T = QWidget> T* control(const char* name)
 {
     return Forms::about ? Forms::about->findChild<T*>(QString::fromLatin1(name)) : nullptr;
 }
@@ -70,9 +69,12 @@ private slots:
         QTest::addColumn<int>("role");
         QTest::addColumn<QColor>("colour");
         QTest::newRow("title text") << "lblTitle" << int(QPalette::WindowText) << QColor(0, 0, 0);
-        QTest::newRow("disclaimer text") << "lblDisclaimer" << int(QPalette::WindowText) << QColor(0, 0, 0);
-        QTest::newRow("rule, grey line") << "Line1_1" << int(QPalette::Window) << QColor(128, 128, 128);
-        QTest::newRow("rule, white line") << "Line1_0" << int(QPalette::Window) << QColor(255, 255, 255);
+        QTest::newRow("disclaimer text")
+            << "lblDisclaimer" << int(QPalette::WindowText) << QColor(0, 0, 0);
+        QTest::newRow("rule, grey line")
+            << "Line1_1" << int(QPalette::Window) << QColor(128, 128, 128);
+        QTest::newRow("rule, white line")
+            << "Line1_0" << int(QPalette::Window) << QColor(255, 255, 255);
     }
 
     void colours()
@@ -174,7 +176,8 @@ private slots:
                 QCOMPARE(QApplication::activeModalWidget(), static_cast<QWidget*>(Forms::readMe));
                 QCOMPARE(Forms::readMe->parentWidget(), static_cast<QWidget*>(about));
                 viewerSeen = true;
-                QTest::mouseClick(Forms::readMe->findChild<QWidget*>(QStringLiteral("cmdOk")), Qt::LeftButton);
+                QTest::mouseClick(Forms::readMe->findChild<QWidget*>(QStringLiteral("cmdOk")),
+                                  Qt::LeftButton);
             }));
             QVERIFY(!Forms::readMe);
             QVERIFY(about && about->isVisible());
@@ -192,7 +195,8 @@ private slots:
         QTest::newRow("moved down right") << QPoint(480, 330);
         QTest::newRow("past the left edge") << QPoint(-200, 100);
         QTest::newRow("above the top edge") << QPoint(300, -120);
-        QTest::newRow("at the bottom right corner") << QPoint(screen.width() - 60, screen.height() - 40);
+        QTest::newRow("at the bottom right corner")
+            << QPoint(screen.width() - 60, screen.height() - 40);
     }
 
     void placement()
@@ -226,7 +230,9 @@ private slots:
         AppSettings::get().versionRevision = 9;
         QVERIFY(whileModal(openAbout, [&] {
             QCOMPARE(Forms::about->pos(), firstPlace + QPoint(160, -60));
-            QVERIFY(control<QLabel>("lblTitle")->text().startsWith(QStringLiteral("Rollwright       Version 1.29\n")));
+            QVERIFY(control<QLabel>("lblTitle")
+                        ->text()
+                        .startsWith(QStringLiteral("Rollwright       Version 1.29\n")));
             QCOMPARE(focusName(), QStringLiteral("cmdOK"));
         }));
     }

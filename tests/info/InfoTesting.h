@@ -6,15 +6,12 @@
 #include "frmDice.h"
 #include "frmReadMe.h"
 
-#include <QPushButton>
-
 #include <QApplication>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
-
 #include <dice/RandomSource.h>
-
 #include <functional>
 
 namespace InfoTesting {
@@ -29,11 +26,17 @@ inline void clickButton(QWidget* window, const char* button)
 
 // The main window's About button: the About window opens modally and the
 // call returns once it has closed.
-inline void openAbout() { clickButton(Forms::dice, "cmdAbout"); }
+inline void openAbout()
+{
+    clickButton(Forms::dice, "cmdAbout");
+}
 
 // The About window's "Rollwright Info" button opens the read-me viewer over
 // it, modally.
-inline void openReadMeFromAbout() { clickButton(Forms::about, "cmdReadme"); }
+inline void openReadMeFromAbout()
+{
+    clickButton(Forms::about, "cmdReadme");
+}
 
 inline bool activate(QWidget* window)
 {
@@ -72,7 +75,8 @@ inline QString focusName()
 inline bool whileReadMeOpen(const std::function<void()>& whileOpen)
 {
     bool ran = false;
-    const bool aboutRan = whileModal(openAbout, [&] { ran = whileModal(openReadMeFromAbout, whileOpen); });
+    const bool aboutRan =
+        whileModal(openAbout, [&] { ran = whileModal(openReadMeFromAbout, whileOpen); });
     return aboutRan && ran;
 }
 

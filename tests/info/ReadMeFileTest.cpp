@@ -8,7 +8,6 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,7 +15,8 @@ using namespace InfoTesting;
 
 namespace {
 
-const QString NotFoundShown = QStringLiteral("Rollwright Error - \"Read Me First.txt\" was not found!\n");
+const QString NotFoundShown =
+    QStringLiteral("Rollwright Error - \"Read Me First.txt\" was not found!\n");
 
 // The text box shows a CR LF pair as one line break.
 QString asShown(const QByteArray& bytes)
@@ -27,7 +27,8 @@ QString asShown(const QByteArray& bytes)
 // 64 bytes a line, so that a cut at any size is easy to predict.
 QByteArray lines(qint64 size)
 {
-    const QByteArray line = QByteArrayLiteral("The quick brown fox jumps over the lazy dog, 0123456789 abcde\r\n");
+    const QByteArray line =
+        QByteArrayLiteral("The quick brown fox jumps over the lazy dog, 0123456789 abcde\r\n");
     QByteArray bytes;
     while (bytes.size() < size)
         bytes += line;
@@ -57,7 +58,8 @@ class ReadMeFileTest : public QObject
     {
         QString text;
         const bool ran = whileReadMeOpen([&] {
-            text = Forms::readMe->findChild<QPlainTextEdit*>(QStringLiteral("txtReadMe"))->toPlainText();
+            text = Forms::readMe->findChild<QPlainTextEdit*>(QStringLiteral("txtReadMe"))
+                       ->toPlainText();
         });
         return ran ? text : QStringLiteral("(viewer did not open)");
     }
@@ -84,12 +86,14 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("CR LF line ends") << QByteArray("First line\r\nSecond line\r\n")
                                          << QStringLiteral("First line\nSecond line\n");
-        QTest::newRow("no line end at the end") << QByteArray("Only line") << QStringLiteral("Only line");
+        QTest::newRow("no line end at the end")
+            << QByteArray("Only line") << QStringLiteral("Only line");
         QTest::newRow("empty file") << QByteArray() << QString();
-        QTest::newRow("Windows-1252 characters") << QByteArray("\x80 5, \x93quoted\x94, caf\xe9")
-                                                 << QStringLiteral(u"\u20AC 5, \u201Cquoted\u201D, caf\u00E9");
-        QTest::newRow("NUL bytes") << QByteArray("a\0b\0\0c", 6)
-                                   << QStringLiteral(u"a\uFFFDb\uFFFD\uFFFDc");
+        QTest::newRow("Windows-1252 characters")
+            << QByteArray("\x80 5, \x93quoted\x94, caf\xe9")
+            << QStringLiteral(u"\u20AC 5, \u201Cquoted\u201D, caf\u00E9");
+        QTest::newRow("NUL bytes")
+            << QByteArray("a\0b\0\0c", 6) << QStringLiteral(u"a\uFFFDb\uFFFD\uFFFDc");
         QTest::newRow("undefined byte") << QByteArray("x\x81y") << QStringLiteral(u"x\uFFFDy");
     }
 
@@ -104,7 +108,8 @@ private slots:
     void missingFile()
     {
         QCOMPARE(shown(), NotFoundShown); // the message, then an empty line
-        QCOMPARE(frmReadMe::NotFoundText, QStringLiteral("Rollwright Error - \"Read Me First.txt\" was not found!\r\n"));
+        QCOMPARE(frmReadMe::NotFoundText,
+                 QStringLiteral("Rollwright Error - \"Read Me First.txt\" was not found!\r\n"));
     }
 
     void unreadable_data()
@@ -201,9 +206,11 @@ private slots:
             const auto byte = static_cast<unsigned char>(bytes.at(i));
             QVERIFY2(byte < 0x80 && byte != 0, qPrintable(QStringLiteral("byte %1").arg(i)));
             if (byte == '\n')
-                QVERIFY2(i > 0 && bytes.at(i - 1) == '\r', qPrintable(QStringLiteral("bare LF at %1").arg(i)));
+                QVERIFY2(i > 0 && bytes.at(i - 1) == '\r',
+                         qPrintable(QStringLiteral("bare LF at %1").arg(i)));
             if (byte == '\r')
-                QVERIFY2(i + 1 < bytes.size() && bytes.at(i + 1) == '\n', qPrintable(QStringLiteral("bare CR at %1").arg(i)));
+                QVERIFY2(i + 1 < bytes.size() && bytes.at(i + 1) == '\n',
+                         qPrintable(QStringLiteral("bare CR at %1").arg(i)));
         }
     }
 };

@@ -16,8 +16,14 @@ using namespace InfoTesting;
 
 namespace {
 
-QPlainTextEdit* box() { return Forms::readMe->findChild<QPlainTextEdit*>(QStringLiteral("txtReadMe")); }
-QPushButton* okButton() { return Forms::readMe->findChild<QPushButton*>(QStringLiteral("cmdOk")); }
+QPlainTextEdit* box()
+{
+    return Forms::readMe->findChild<QPlainTextEdit*>(QStringLiteral("txtReadMe"));
+}
+QPushButton* okButton()
+{
+    return Forms::readMe->findChild<QPushButton*>(QStringLiteral("cmdOk"));
+}
 
 const QString Sample = QStringLiteral("Rollwright rolls dice.\nLine two.\n");
 
@@ -131,8 +137,10 @@ private slots:
         QTest::newRow("digit") << "key" << int(Qt::Key_7) << none << "";
         QTest::newRow("space") << "key" << int(Qt::Key_Space) << none << "";
         QTest::newRow("Backspace") << "key" << int(Qt::Key_Backspace) << none << "";
-        QTest::newRow("Ctrl+Backspace") << "key" << int(Qt::Key_Backspace) << int(Qt::ControlModifier) << "";
-        QTest::newRow("Ctrl+Enter") << "key" << int(Qt::Key_Return) << int(Qt::ControlModifier) << "";
+        QTest::newRow("Ctrl+Backspace")
+            << "key" << int(Qt::Key_Backspace) << int(Qt::ControlModifier) << "";
+        QTest::newRow("Ctrl+Enter")
+            << "key" << int(Qt::Key_Return) << int(Qt::ControlModifier) << "";
         QTest::newRow("Ctrl+V") << "key" << int(Qt::Key_V) << int(Qt::ControlModifier) << "";
         QTest::newRow("Ctrl+X") << "key" << int(Qt::Key_X) << int(Qt::ControlModifier) << "";
         QTest::newRow("Ctrl+C") << "key" << int(Qt::Key_C) << int(Qt::ControlModifier) << "";
@@ -164,7 +172,8 @@ private slots:
             else if (how == QLatin1String("alt"))
                 QTest::keyClick(box(), text.at(0).toLatin1(), Qt::AltModifier);
             else if (how == QLatin1String("altgr"))
-                QTest::keyClick(box(), text.at(0).toLatin1(), Qt::ControlModifier | Qt::AltModifier);
+                QTest::keyClick(box(), text.at(0).toLatin1(),
+                                Qt::ControlModifier | Qt::AltModifier);
             else if (how == QLatin1String("dead key")) {
                 // To the box, which has the focus: the offscreen platform
                 // leaves its focus window on the main window.
@@ -193,7 +202,8 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("pasted "));
         QVERIFY(whileViewerOpen([&] {
             if (how == QLatin1String("paste"))
-                FormTesting::withContextMenu(box(), QPoint(2, 2), [](QMenu* menu) { QTest::keyClick(menu, Qt::Key_P); });
+                FormTesting::withContextMenu(box(), QPoint(2, 2),
+                                             [](QMenu* menu) { QTest::keyClick(menu, Qt::Key_P); });
             else
                 FormTesting::drop(box(), QPoint(2, 2), QStringLiteral("pasted "));
             QCOMPARE(box()->toPlainText(), QStringLiteral("pasted ") + Sample);
@@ -249,12 +259,16 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<bool>("closes");
-        QTest::newRow("Enter in the box") << false << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
-        QTest::newRow("keypad Enter in the box") << false << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
+        QTest::newRow("Enter in the box")
+            << false << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
+        QTest::newRow("keypad Enter in the box")
+            << false << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
         QTest::newRow("Enter on OK") << true << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
         QTest::newRow("Space on OK") << true << int(Qt::Key_Space) << int(Qt::NoModifier) << true;
-        QTest::newRow("Ctrl+Enter in the box") << false << int(Qt::Key_Return) << int(Qt::ControlModifier) << false;
-        QTest::newRow("Esc in the box") << false << int(Qt::Key_Escape) << int(Qt::NoModifier) << false;
+        QTest::newRow("Ctrl+Enter in the box")
+            << false << int(Qt::Key_Return) << int(Qt::ControlModifier) << false;
+        QTest::newRow("Esc in the box")
+            << false << int(Qt::Key_Escape) << int(Qt::NoModifier) << false;
         QTest::newRow("Esc on OK") << true << int(Qt::Key_Escape) << int(Qt::NoModifier) << false;
     }
 

@@ -40,7 +40,8 @@ private slots:
         QFETCH(int, unicode);
         QCOMPARE(int(Windows1252::toUnicode(static_cast<unsigned char>(byte))), unicode);
         const char single = static_cast<char>(byte);
-        QCOMPARE(Windows1252::decode(QByteArrayView(&single, 1)), QString(QChar(char16_t(unicode))));
+        QCOMPARE(Windows1252::decode(QByteArrayView(&single, 1)),
+                 QString(QChar(char16_t(unicode))));
     }
 
     void everyByteIsOneCharacter()

@@ -7,7 +7,6 @@
 #include <QIcon>
 #include <QImage>
 #include <QTest>
-
 #include <dice/RandomSource.h>
 
 namespace {
@@ -21,7 +20,8 @@ QImage comparable(QImage image)
 
 QImage artwork(int size)
 {
-    return comparable(QImage(QStringLiteral(ROLLWRIGHT_HICOLOR_DIR "/%1x%1/apps/" ROLLWRIGHT_APP_ID ".png").arg(size)));
+    return comparable(QImage(
+        QStringLiteral(ROLLWRIGHT_HICOLOR_DIR "/%1x%1/apps/" ROLLWRIGHT_APP_ID ".png").arg(size)));
 }
 
 } // namespace

@@ -17,7 +17,6 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextStream>
-
 #include <dice/RandomSource.h>
 
 int main(int argc, char* argv[])
@@ -27,8 +26,8 @@ int main(int argc, char* argv[])
     out << "directory\t" << Program::directory() << '\n';
 
     HelpViewer::setStarterForTests([&out](const HelpViewer::Request& request) {
-        out << "help\t" << request.program << '\t' << request.arguments.value(request.arguments.size() - 1)
-            << '\n';
+        out << "help\t" << request.program << '\t'
+            << request.arguments.value(request.arguments.size() - 1) << '\n';
     });
     Dice::EntropySeededSource source;
     frmDice window(source);

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
-
 #include <functional>
 
 class CommandsTest : public QObject
@@ -106,7 +105,8 @@ private slots:
             whenModalShows([&](QWidget* modal) {
                 opened << modal;
                 // The main window takes no input meanwhile.
-                mainBlocked << (modal->windowModality() == Qt::ApplicationModal && modal->isVisible());
+                mainBlocked << (modal->windowModality() == Qt::ApplicationModal &&
+                                modal->isVisible());
                 QCOMPARE(modal->parentWidget(), f.window);
                 QCOMPARE(modal->windowTitle(), QStringLiteral("About Rollwright"));
                 QTest::keyClick(modal, Qt::Key_Escape);
@@ -145,7 +145,8 @@ private slots:
 
     void theHelpFileLiesBesideTheProgram()
     {
-        QCOMPARE(AppSettings::get().helpFile, Program::directory() + QStringLiteral("/Rollwright.hlp"));
+        QCOMPARE(AppSettings::get().helpFile,
+                 Program::directory() + QStringLiteral("/Rollwright.hlp"));
     }
 
     void anEmptyHelpSettingIsReportedByBothItems_data()
@@ -161,7 +162,9 @@ private slots:
         f.window->findChild<QAction*>(item)->trigger();
         QVERIFY(requests.isEmpty());
         QCOMPARE(f.boxes.size(), 1);
-        QCOMPARE(f.boxes[0].text, QStringLiteral("Unable to display Help Contents. The Rollwright Help file is missing."));
+        QCOMPARE(f.boxes[0].text,
+                 QStringLiteral(
+                     "Unable to display Help Contents. The Rollwright Help file is missing."));
         QCOMPARE(f.boxes[0].style, int(MessageBox::Information));
         QCOMPARE(f.boxes[0].title, QStringLiteral("Rollwright"));
     }
@@ -186,7 +189,8 @@ private slots:
         const QString seen = dir.filePath(QStringLiteral("arguments"));
         QFile script(viewer);
         QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n").arg(seen).toUtf8());
+        script.write(
+            QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n").arg(seen).toUtf8());
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         HelpViewer::setStarterForTests({});
@@ -197,7 +201,8 @@ private slots:
         QTRY_VERIFY(QFile::exists(seen) && QFileInfo(seen).size() > 0);
         QFile result(seen);
         QVERIFY(result.open(QIODevice::ReadOnly));
-        const QStringList args = QString::fromUtf8(result.readAll()).split('\n', Qt::SkipEmptyParts);
+        const QStringList args =
+            QString::fromUtf8(result.readAll()).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(args.first(), QStringLiteral("--partial-key"));
         QCOMPARE(args.last(), helpFile);
     }

@@ -7,7 +7,6 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
-
 #include <dice/RollEngine.h>
 
 class FieldsTest : public QObject
@@ -119,7 +118,8 @@ private slots:
     void backspaceWorksEverywhere_data()
     {
         QTest::addColumn<QString>("field");
-        for (const char* name : {"txtNumDice", "txtCustomDieLow", "txtCustomDieHigh", "cmbRollModifier", "cmbDieModifier"})
+        for (const char* name : {"txtNumDice", "txtCustomDieLow", "txtCustomDieHigh",
+                                 "cmbRollModifier", "cmbDieModifier"})
             QTest::newRow(name) << name;
     }
     void backspaceWorksEverywhere()
@@ -352,7 +352,8 @@ private slots:
     void pasteGoesInAtTheCaret_data()
     {
         QTest::addColumn<QString>("field");
-        for (const char* name : {"txtNumDice", "txtCustomDieLow", "txtCustomDieHigh", "cmbRollModifier", "cmbDieModifier"})
+        for (const char* name : {"txtNumDice", "txtCustomDieLow", "txtCustomDieHigh",
+                                 "cmbRollModifier", "cmbDieModifier"})
             QTest::newRow(name) << name;
     }
     void pasteGoesInAtTheCaret()
@@ -364,7 +365,8 @@ private slots:
         editor->setText(QStringLiteral("12"));
         editor->setCursorPosition(2);
         QApplication::clipboard()->setText(QStringLiteral("55"));
-        FormTesting::withContextMenu(w, FormTesting::pastTheEnd(w), [](QMenu* menu) { QTest::keyClick(menu, Qt::Key_P); });
+        FormTesting::withContextMenu(w, FormTesting::pastTheEnd(w),
+                                     [](QMenu* menu) { QTest::keyClick(menu, Qt::Key_P); });
         QCOMPARE(textOf(w), QStringLiteral("1255"));
     }
 
@@ -391,14 +393,17 @@ private slots:
         if (byKeyboard)
             QTest::keyClick(w, Qt::Key_A, Qt::AltModifier);
         else
-            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(f.find<QMenu>("mnuAction")->menuAction()).center());
+            QTest::mouseClick(
+                bar, Qt::LeftButton, {},
+                bar->actionGeometry(f.find<QMenu>("mnuAction")->menuAction()).center());
         QTRY_VERIFY(QApplication::activePopupWidget());
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
         QTest::keyClick(bar, Qt::Key_Escape);
         QTRY_COMPARE(QApplication::focusWidget(), w);
         QCOMPARE(editor->cursorPosition(), 1);
         QVERIFY(!editor->hasSelectedText());
-        QCOMPARE(f.edit("txtTotalResult")->text(), QStringLiteral("42")); // the list was not entered again
+        QCOMPARE(f.edit("txtTotalResult")->text(),
+                 QStringLiteral("42")); // the list was not entered again
     }
 };
 

@@ -15,7 +15,8 @@ bool framed(QWidget* window)
 {
     if (!QTest::qWaitForWindowExposed(window))
         return false;
-    if (!QTest::qWaitFor([window] { return !window->windowHandle()->frameMargins().isNull(); }, 5000))
+    if (!QTest::qWaitFor([window] { return !window->windowHandle()->frameMargins().isNull(); },
+                         5000))
         return false;
     QTest::qWait(200);
     return window->frameGeometry().size() != window->size();
@@ -28,7 +29,8 @@ bool centredOn(const QWidget* window, QPointF centre)
 {
     const QRectF outer = window->frameGeometry();
     const double slack = 3.0;
-    return qAbs(outer.center().x() - centre.x()) <= slack && qAbs(outer.center().y() - centre.y()) <= slack;
+    return qAbs(outer.center().x() - centre.x()) <= slack &&
+           qAbs(outer.center().y() - centre.y()) <= slack;
 }
 
 QWidget* modalWindow(const char* name)
@@ -58,9 +60,10 @@ private slots:
         QVERIFY(f.start());
         QVERIFY(framed(f.window));
         const QRectF screen = QGuiApplication::primaryScreen()->geometry();
-        QVERIFY2(centredOn(f.window, screen.center()), qPrintable(QStringLiteral("frame at %1,%2")
-                                                                     .arg(f.window->frameGeometry().x())
-                                                                     .arg(f.window->frameGeometry().y())));
+        QVERIFY2(centredOn(f.window, screen.center()),
+                 qPrintable(QStringLiteral("frame at %1,%2")
+                                .arg(f.window->frameGeometry().x())
+                                .arg(f.window->frameGeometry().y())));
     }
 
     void theAboutWindowAndTheReadMeViewerCentreOverTheMainWindow()

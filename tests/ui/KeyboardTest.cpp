@@ -33,7 +33,7 @@ private slots:
     void tabOrderSkipsTheHiddenCustomFrame()
     {
         const QStringList expected{
-            "optDieType_0", "cmbRollModifier", "cmbDieModifier", "cmdRoll",   "cmdClear",
+            "optDieType_0", "cmbRollModifier", "cmbDieModifier", "cmdRoll",       "cmdClear",
             "cmdAbout",     "cmdExit",         "txtTotalResult", "txtIndivRolls", "txtNumDice"};
         QCOMPARE(tabCycle(Qt::Key_Tab, static_cast<int>(expected.size())), expected);
     }
@@ -45,11 +45,11 @@ private slots:
         f.find("fraModified")->show();
         f.find("txtModRollsMulti")->show();
         f.edit("txtNumDice")->setFocus(Qt::OtherFocusReason);
-        const QStringList expected{"optDieType_11", "txtCustomDieLow", "txtCustomDieHigh",
-                                   "cmbRollModifier", "cmbDieModifier", "cmdRoll", "cmdClear",
-                                   "cmdAbout", "cmdExit", "txtTotalResult", "txtIndivRolls",
-                                   "txtIndivRollsMulti", "txtModRolls", "txtModRollsMulti",
-                                   "txtNumDice"};
+        const QStringList expected{"optDieType_11",   "txtCustomDieLow",  "txtCustomDieHigh",
+                                   "cmbRollModifier", "cmbDieModifier",   "cmdRoll",
+                                   "cmdClear",        "cmdAbout",         "cmdExit",
+                                   "txtTotalResult",  "txtIndivRolls",    "txtIndivRollsMulti",
+                                   "txtModRolls",     "txtModRollsMulti", "txtNumDice"};
         QCOMPARE(tabCycle(Qt::Key_Tab, static_cast<int>(expected.size())), expected);
     }
 
@@ -57,9 +57,9 @@ private slots:
     {
         f.chooseDieType(4);
         f.edit("txtNumDice")->setFocus(Qt::OtherFocusReason);
-        const QStringList expected{"txtIndivRolls", "txtTotalResult", "cmdExit", "cmdAbout",
-                                   "cmdClear", "cmdRoll", "cmbDieModifier", "cmbRollModifier",
-                                   "optDieType_4", "txtNumDice"};
+        const QStringList expected{
+            "txtIndivRolls", "txtTotalResult", "cmdExit",         "cmdAbout",     "cmdClear",
+            "cmdRoll",       "cmbDieModifier", "cmbRollModifier", "optDieType_4", "txtNumDice"};
         QCOMPARE(tabCycle(Qt::Key_Backtab, static_cast<int>(expected.size())), expected);
     }
 

@@ -38,19 +38,23 @@ private slots:
     {
         QStringList clipped;
         for (auto* label : f.window->findChildren<QLabel*>()) {
-            const int needed = label->fontMetrics().horizontalAdvance(withoutAccessMarker(label->text()));
+            const int needed =
+                label->fontMetrics().horizontalAdvance(withoutAccessMarker(label->text()));
             if (needed > label->width() || label->sizeHint().height() > label->height() + 4)
                 clipped << label->objectName();
         }
         for (auto* button : f.window->findChildren<QAbstractButton*>()) {
-            if (button->sizeHint().width() > button->width() + 2 && !qobject_cast<QPushButton*>(button))
+            if (button->sizeHint().width() > button->width() + 2 &&
+                !qobject_cast<QPushButton*>(button))
                 clipped << button->objectName();
-            const int text = button->fontMetrics().horizontalAdvance(withoutAccessMarker(button->text()));
+            const int text =
+                button->fontMetrics().horizontalAdvance(withoutAccessMarker(button->text()));
             if (text + 8 > button->width())
                 clipped << button->objectName();
         }
         for (auto* frame : f.window->findChildren<QGroupBox*>()) {
-            const int text = frame->fontMetrics().horizontalAdvance(withoutAccessMarker(frame->title()));
+            const int text =
+                frame->fontMetrics().horizontalAdvance(withoutAccessMarker(frame->title()));
             if (text + 8 > frame->width())
                 clipped << frame->objectName();
         }
@@ -76,7 +80,8 @@ private slots:
         for (int i = 1; i <= 10; ++i)
             roll << QStringLiteral("-%1").arg(i);
         const QStringList die = roll.mid(5);
-        for (auto [name, expected] : {std::pair{"cmbRollModifier", roll}, std::pair{"cmbDieModifier", die}}) {
+        for (auto [name, expected] :
+             {std::pair{"cmbRollModifier", roll}, std::pair{"cmbDieModifier", die}}) {
             QStringList items;
             for (int i = 0; i < f.list(name)->count(); ++i)
                 items << f.list(name)->itemText(i);
@@ -88,7 +93,8 @@ private slots:
     {
         auto captions = [](const char* menuName, QWidget* window) {
             QStringList items;
-            for (QAction* action : window->findChild<QMenu*>(QString::fromLatin1(menuName))->actions())
+            for (QAction* action :
+                 window->findChild<QMenu*>(QString::fromLatin1(menuName))->actions())
                 items << (action->isSeparator() ? QStringLiteral("-") : action->text());
             return items;
         };
@@ -108,22 +114,38 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
-        QTest::newRow("txtNumDice") << "txtNumDice" << "Number of Dice";
-        QTest::newRow("txtCustomDieLow") << "txtCustomDieLow" << "Lower Limit";
-        QTest::newRow("txtCustomDieHigh") << "txtCustomDieHigh" << "Upper Limit";
-        QTest::newRow("cmbRollModifier") << "cmbRollModifier" << "Roll Modifier";
-        QTest::newRow("cmbDieModifier") << "cmbDieModifier" << "Die Modifier";
-        QTest::newRow("txtTotalResult") << "txtTotalResult" << "Total Result";
-        QTest::newRow("txtIndivRolls") << "txtIndivRolls" << "Actual Die Rolls";
-        QTest::newRow("txtIndivRollsMulti") << "txtIndivRollsMulti" << "Actual Die Rolls";
-        QTest::newRow("txtModRolls") << "txtModRolls" << "Modified Die Rolls";
-        QTest::newRow("txtModRollsMulti") << "txtModRollsMulti" << "Modified Die Rolls";
-        QTest::newRow("cmdRoll") << "cmdRoll" << "Roll Dice";
-        QTest::newRow("cmdClear") << "cmdClear" << "Clear Results";
-        QTest::newRow("cmdAbout") << "cmdAbout" << "About";
-        QTest::newRow("cmdExit") << "cmdExit" << "Exit";
-        QTest::newRow("optDieType_6") << "optDieType_6" << "10-Sided";
-        QTest::newRow("optDieType_11") << "optDieType_11" << "Custom";
+        QTest::newRow("txtNumDice") << "txtNumDice"
+                                    << "Number of Dice";
+        QTest::newRow("txtCustomDieLow") << "txtCustomDieLow"
+                                         << "Lower Limit";
+        QTest::newRow("txtCustomDieHigh") << "txtCustomDieHigh"
+                                          << "Upper Limit";
+        QTest::newRow("cmbRollModifier") << "cmbRollModifier"
+                                         << "Roll Modifier";
+        QTest::newRow("cmbDieModifier") << "cmbDieModifier"
+                                        << "Die Modifier";
+        QTest::newRow("txtTotalResult") << "txtTotalResult"
+                                        << "Total Result";
+        QTest::newRow("txtIndivRolls") << "txtIndivRolls"
+                                       << "Actual Die Rolls";
+        QTest::newRow("txtIndivRollsMulti") << "txtIndivRollsMulti"
+                                            << "Actual Die Rolls";
+        QTest::newRow("txtModRolls") << "txtModRolls"
+                                     << "Modified Die Rolls";
+        QTest::newRow("txtModRollsMulti") << "txtModRollsMulti"
+                                          << "Modified Die Rolls";
+        QTest::newRow("cmdRoll") << "cmdRoll"
+                                 << "Roll Dice";
+        QTest::newRow("cmdClear") << "cmdClear"
+                                  << "Clear Results";
+        QTest::newRow("cmdAbout") << "cmdAbout"
+                                  << "About";
+        QTest::newRow("cmdExit") << "cmdExit"
+                                 << "Exit";
+        QTest::newRow("optDieType_6") << "optDieType_6"
+                                      << "10-Sided";
+        QTest::newRow("optDieType_11") << "optDieType_11"
+                                       << "Custom";
     }
     void everyControlHasAnAccessibleName()
     {

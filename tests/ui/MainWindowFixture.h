@@ -1,10 +1,10 @@
 #pragma once
 
 #include "MessageBox.h"
-#include "dice/RollRequest.h"
 #include "Program.h"
 #include "ScriptedSource.h"
 #include "Startup.h"
+#include "dice/RollRequest.h"
 #include "frmDice.h"
 
 #include <QApplication>
@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-
 #include <memory>
 
 // Starts the main window as the program does, with a scripted random source,
@@ -50,8 +49,7 @@ public:
 
     int quitStatus = -1;
 
-    template <class T = QWidget>
-    T* find(const char* name) const
+    template <class T = QWidget> T* find(const char* name) const
     {
         return window->findChild<T*>(QString::fromLatin1(name));
     }

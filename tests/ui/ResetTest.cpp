@@ -53,7 +53,8 @@ private slots:
         const QSize screen = Program::screenSizeTwips();
         const float top = (float(screen.height()) - float(Twips::outerHeight(f.window))) / 2.0f;
         const float left = (float(screen.width()) - float(Twips::outerWidth(f.window))) / 2.0f;
-        QCOMPARE(f.window->frameGeometry().topLeft(), QPoint(Twips::toPixels(left), Twips::toPixels(top)));
+        QCOMPARE(f.window->frameGeometry().topLeft(),
+                 QPoint(Twips::toPixels(left), Twips::toPixels(top)));
     }
 
     void aScreenSmallerThanTheWindowGivesANegativePosition()
@@ -64,7 +65,8 @@ private slots:
         window.Form_Load();
         QVERIFY(window.pos().x() < 0);
         QVERIFY(window.pos().y() < 0);
-        QCOMPARE(window.pos().x(), Twips::toPixels((3000.0f - float(Twips::outerWidth(&window))) / 2.0f));
+        QCOMPARE(window.pos().x(),
+                 Twips::toPixels((3000.0f - float(Twips::outerWidth(&window))) / 2.0f));
     }
 
     void clearResultsAfterRolls_data()
@@ -145,10 +147,12 @@ private slots:
         } else {
             QMenuBar* bar = f.window->menuBar();
             auto* menu = f.find<QMenu>("mnuAction");
-            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+            QTest::mouseClick(bar, Qt::LeftButton, {},
+                              bar->actionGeometry(menu->menuAction()).center());
             QTRY_VERIFY(QApplication::activePopupWidget());
-            QTest::mouseClick(menu, Qt::LeftButton, {},
-                              menu->actionGeometry(f.find<QAction>("mnuActionClearResults")).center());
+            QTest::mouseClick(
+                menu, Qt::LeftButton, {},
+                menu->actionGeometry(f.find<QAction>("mnuActionClearResults")).center());
         }
         QTRY_COMPARE(f.window->Sides(), 0);
         QTRY_VERIFY(!QApplication::activePopupWidget());

@@ -29,30 +29,39 @@ private slots:
         QTest::addColumn<QString>("focus"); // empty: not moved from txtNumDice
         const QString custom = QStringLiteral("Custom Die Roll Error");
         QTest::newRow("no die type") << -1 << QStringList{} << "You must select a Die Type."
-                                     << "Die Roll Error" << "";
-        QTest::newRow("lower 1000") << 11 << QStringList{"txtCustomDieLow=1000", "txtCustomDieHigh=6"}
-                                    << "Your Lower Limit must be less than 1000" << custom << "txtCustomDieLow";
-        QTest::newRow("upper 1001") << 11 << QStringList{"txtCustomDieLow=1", "txtCustomDieHigh=1001"}
-                                    << "Your Upper Limit must be 1000 or less!" << custom << "txtCustomDieHigh";
-        QTest::newRow("pasted negative lower") << 11 << QStringList{"txtCustomDieLow=-99999", "txtCustomDieHigh=6"}
-                                               << "The Lower Limit for your Custom Die Type must be 0 or greater."
-                                               << custom << "txtCustomDieLow";
+                                     << "Die Roll Error"
+                                     << "";
+        QTest::newRow("lower 1000")
+            << 11 << QStringList{"txtCustomDieLow=1000", "txtCustomDieHigh=6"}
+            << "Your Lower Limit must be less than 1000" << custom << "txtCustomDieLow";
+        QTest::newRow("upper 1001")
+            << 11 << QStringList{"txtCustomDieLow=1", "txtCustomDieHigh=1001"}
+            << "Your Upper Limit must be 1000 or less!" << custom << "txtCustomDieHigh";
+        QTest::newRow("pasted negative lower")
+            << 11 << QStringList{"txtCustomDieLow=-99999", "txtCustomDieHigh=6"}
+            << "The Lower Limit for your Custom Die Type must be 0 or greater." << custom
+            << "txtCustomDieLow";
         QTest::newRow("upper 0") << 11 << QStringList{"txtCustomDieLow=1", "txtCustomDieHigh=0"}
-                                 << "You must select an Upper Limit for your Custom Die Type." << custom
-                                 << "txtCustomDieHigh";
+                                 << "You must select an Upper Limit for your Custom Die Type."
+                                 << custom << "txtCustomDieHigh";
         QTest::newRow("6..5") << 11 << QStringList{"txtCustomDieLow=6", "txtCustomDieHigh=5"}
-                              << "Your Lower Limit is higher than your Upper Limit!" << custom << "txtCustomDieLow";
+                              << "Your Lower Limit is higher than your Upper Limit!" << custom
+                              << "txtCustomDieLow";
         QTest::newRow("5..5") << 11 << QStringList{"txtCustomDieLow=5", "txtCustomDieHigh=5"}
-                              << "Your Lower Limit is the same as your Upper Limit!" << custom << "txtCustomDieLow";
-        QTest::newRow("roll modifier") << 4 << QStringList{"cmbRollModifier=1001", "cmbDieModifier=101"}
-                                       << "Roll Modifier must be between -1000 and 1000." << custom
-                                       << "cmbRollModifier";
-        QTest::newRow("die modifier") << 4 << QStringList{"cmbDieModifier=-101", "txtNumDice=5000"}
-                                      << "Die Modifier must be between -100 and 100." << custom << "cmbDieModifier";
-        QTest::newRow("1001 dice") << 4 << QStringList{"txtNumDice=1001"}
-                                   << "Sorry you only have 1000 dice in your dice bag!" << custom << "";
-        QTest::newRow("400 digits of dice") << 4 << QStringList{"txtNumDice=" + QString(400, QChar('9'))}
-                                            << "Sorry you only have 1000 dice in your dice bag!" << custom << "";
+                              << "Your Lower Limit is the same as your Upper Limit!" << custom
+                              << "txtCustomDieLow";
+        QTest::newRow("roll modifier")
+            << 4 << QStringList{"cmbRollModifier=1001", "cmbDieModifier=101"}
+            << "Roll Modifier must be between -1000 and 1000." << custom << "cmbRollModifier";
+        QTest::newRow("die modifier")
+            << 4 << QStringList{"cmbDieModifier=-101", "txtNumDice=5000"}
+            << "Die Modifier must be between -100 and 100." << custom << "cmbDieModifier";
+        QTest::newRow("1001 dice")
+            << 4 << QStringList{"txtNumDice=1001"}
+            << "Sorry you only have 1000 dice in your dice bag!" << custom << "";
+        QTest::newRow("400 digits of dice")
+            << 4 << QStringList{"txtNumDice=" + QString(400, QChar('9'))}
+            << "Sorry you only have 1000 dice in your dice bag!" << custom << "";
     }
     void refusedRolls()
     {

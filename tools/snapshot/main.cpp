@@ -11,7 +11,6 @@
 #include <QPixmap>
 #include <QRadioButton>
 #include <QTextStream>
-
 #include <dice/RandomSource.h>
 
 namespace {
@@ -27,8 +26,7 @@ bool save(QWidget* window, const QDir& dir, const QString& name)
     return true;
 }
 
-template <class T>
-T* child(QWidget* window, const char* name)
+template <class T> T* child(QWidget* window, const char* name)
 {
     return window->findChild<T*>(QString::fromLatin1(name));
 }

@@ -8,15 +8,22 @@
 
 namespace {
 
-float twips(int pixels) { return static_cast<float>(Twips::fromPixels(pixels)); }
+float twips(int pixels)
+{
+    return static_cast<float>(Twips::fromPixels(pixels));
+}
 
 void centre(QWidget* window, const QWidget* mainWindow)
 {
     const QRect mainOuter = mainWindow->frameGeometry();
     const float top = (static_cast<float>(Twips::outerHeight(mainWindow)) -
-                       static_cast<float>(Twips::outerHeight(window))) / 2.0f + twips(mainOuter.top());
+                       static_cast<float>(Twips::outerHeight(window))) /
+                          2.0f +
+                      twips(mainOuter.top());
     const float left = (static_cast<float>(Twips::outerWidth(mainWindow)) -
-                        static_cast<float>(Twips::outerWidth(window))) / 2.0f + twips(mainOuter.left());
+                        static_cast<float>(Twips::outerWidth(window))) /
+                           2.0f +
+                       twips(mainOuter.left());
     Twips::moveWindow(window, left, top);
 }
 

@@ -1,7 +1,5 @@
 #include "frmAbout.h"
 
-#include "ui_frmAbout.h"
-
 #include "AppSettings.h"
 #include "CenterOverMainWindow.h"
 #include "Fonts.h"
@@ -10,6 +8,7 @@
 #include "Program.h"
 #include "Twips.h"
 #include "frmReadMe.h"
+#include "ui_frmAbout.h"
 
 #include <QIcon>
 #include <QPalette>
@@ -27,14 +26,18 @@ const QString RightsNotice = QString::fromUtf8(Identity::Copyright);
 const QString MakerEmail = QString::fromUtf8(Identity::Email);
 const QString MakerWebpage = QString::fromUtf8(Identity::Homepage);
 const QString FirstProgrammer = QString::fromUtf8(Identity::Vendor);
-const QString SecondProgrammer = QStringLiteral("%1 contributors").arg(QString::fromUtf8(Identity::Title));
-const QString DisclaimerLine1 =
-    QStringLiteral("%1 is free software under the MIT License.").arg(QString::fromUtf8(Identity::Title));
+const QString SecondProgrammer =
+    QStringLiteral("%1 contributors").arg(QString::fromUtf8(Identity::Title));
+const QString DisclaimerLine1 = QStringLiteral("%1 is free software under the MIT License.")
+                                    .arg(QString::fromUtf8(Identity::Title));
 const QString DisclaimerLine2 = QStringLiteral("It comes without any warranty.");
 const QString DiceArtist = SecondProgrammer;
 const QString DiceArtistEmail = QStringLiteral("art@example.org");
 
-QString blanks(int count) { return QString(count, QLatin1Char(' ')); }
+QString blanks(int count)
+{
+    return QString(count, QLatin1Char(' '));
+}
 
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
 {
@@ -67,7 +70,8 @@ frmAbout::frmAbout(QWidget* mainWindow)
     m_events->setDefaultButton(m_ui->cmdOK);
     m_events->setCancelButton(m_ui->cmdOK);
     connect(m_ui->cmdOK, &QPushButton::clicked, this, handlerOf(this, &frmAbout::cmdOk_Click));
-    connect(m_ui->cmdReadme, &QPushButton::clicked, this, handlerOf(this, &frmAbout::cmdReadme_Click));
+    connect(m_ui->cmdReadme, &QPushButton::clicked, this,
+            handlerOf(this, &frmAbout::cmdReadme_Click));
 
     m_ui->cmdOK->setFocus(Qt::OtherFocusReason);
 }
@@ -79,24 +83,27 @@ void frmAbout::Form_Load()
     CenterOverMainWindow(this, m_mainWindow);
 
     const AppSettings& app = AppSettings::get();
-    m_titleText = app.title + QStringLiteral("       Version ") + QString::number(app.versionMajor) +
-                 QLatin1Char('.') + QString::number(app.versionMinor) +
-                 QString::number(app.versionRevision) + LineBreakPair + LineBreakPair + RightsNotice;
+    m_titleText = app.title + QStringLiteral("       Version ") +
+                  QString::number(app.versionMajor) + QLatin1Char('.') +
+                  QString::number(app.versionMinor) + QString::number(app.versionRevision) +
+                  LineBreakPair + LineBreakPair + RightsNotice;
 
-    m_creditsText = QStringList{
-        QStringLiteral("E-Mail:") + blanks(8) + MakerEmail,
-        QString(),
-        QStringLiteral("Webpage:") + blanks(2) + MakerWebpage,
-        QString(),
-        QString(),
-        QStringLiteral("Programmers:") + blanks(3) + FirstProgrammer,
-        blanks(25) + SecondProgrammer,
-    }.join(LineBreakPair);
+    m_creditsText =
+        QStringList{
+            QStringLiteral("E-Mail:") + blanks(8) + MakerEmail,
+            QString(),
+            QStringLiteral("Webpage:") + blanks(2) + MakerWebpage,
+            QString(),
+            QString(),
+            QStringLiteral("Programmers:") + blanks(3) + FirstProgrammer,
+            blanks(25) + SecondProgrammer,
+        }
+            .join(LineBreakPair);
 
     m_disclaimerText = DisclaimerLine1 + LineBreakPair + DisclaimerLine2;
 
-    m_diceCreditText = QStringLiteral("Dice images by ") + DiceArtist + QLatin1Char('.') + LineBreakPair +
-                      QStringLiteral("Contact:") + blanks(2) + DiceArtistEmail;
+    m_diceCreditText = QStringLiteral("Dice images by ") + DiceArtist + QLatin1Char('.') +
+                       LineBreakPair + QStringLiteral("Contact:") + blanks(2) + DiceArtistEmail;
 
     setCaption(m_ui->lblTitle, m_titleText);
     setCaption(m_ui->lblCredits, m_creditsText);
@@ -110,7 +117,10 @@ void frmAbout::setCaption(QLabel* label, const QString& text)
     label->setText(QString(text).replace(LineBreakPair, QStringLiteral("\n")));
 }
 
-void frmAbout::cmdOk_Click() { Program::unload(this); }
+void frmAbout::cmdOk_Click()
+{
+    Program::unload(this);
+}
 
 void frmAbout::cmdReadme_Click()
 {

@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <QPointer>
 #include <QString>
-
 #include <memory>
 
 class FormEvents;

@@ -1,20 +1,18 @@
 #include "frmReadMe.h"
 
-#include "ui_frmReadMe.h"
-
 #include "CenterOverMainWindow.h"
 #include "Fonts.h"
 #include "FormEvents.h"
 #include "Program.h"
 #include "Twips.h"
 #include "Windows1252.h"
+#include "ui_frmReadMe.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPixmap>
-
 #include <algorithm>
 
 namespace {
@@ -67,7 +65,10 @@ frmReadMe::frmReadMe(QWidget* mainWindow)
 
 frmReadMe::~frmReadMe() = default;
 
-void frmReadMe::setDirectoryForTests(const QString& directory) { directoryOverride() = directory; }
+void frmReadMe::setDirectoryForTests(const QString& directory)
+{
+    directoryOverride() = directory;
+}
 
 QString frmReadMe::directory()
 {
@@ -108,7 +109,10 @@ void frmReadMe::loadFile(const QString& path)
     m_ui->txtReadMe->setPlainText(text);
 }
 
-void frmReadMe::cmdOk_Click() { Program::unload(this); }
+void frmReadMe::cmdOk_Click()
+{
+    Program::unload(this);
+}
 
 void frmReadMe::txtReadMe_KeyPress(int& KeyAscii)
 {

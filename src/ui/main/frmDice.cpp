@@ -1,20 +1,18 @@
 // The main window: construction, event binding, start state and reset.
 #include "frmDice.h"
 
-#include "ui_frmDice.h"
-
-#include "FormEvents.h"
 #include "Fonts.h"
+#include "FormEvents.h"
 #include "ListAccessibility.h"
 #include "OptionGroup.h"
 #include "Program.h"
 #include "Twips.h"
 #include "WindowFrame.h"
+#include "ui_frmDice.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
-
 #include <dice/RandomSource.h>
 
 namespace {
@@ -40,8 +38,8 @@ frmDice::frmDice(Dice::RandomSource& source, QWidget* parent)
     setWindowIcon(icon);
     applyFonts();
 
-    optDieType = {m_ui->optDieType_0, m_ui->optDieType_1, m_ui->optDieType_2, m_ui->optDieType_3,
-                  m_ui->optDieType_4, m_ui->optDieType_5, m_ui->optDieType_6, m_ui->optDieType_7,
+    optDieType = {m_ui->optDieType_0, m_ui->optDieType_1, m_ui->optDieType_2,  m_ui->optDieType_3,
+                  m_ui->optDieType_4, m_ui->optDieType_5, m_ui->optDieType_6,  m_ui->optDieType_7,
                   m_ui->optDieType_8, m_ui->optDieType_9, m_ui->optDieType_10, m_ui->optDieType_11};
     m_dieTypes = new OptionGroup({optDieType.begin(), optDieType.end()}, this);
 
@@ -53,17 +51,20 @@ frmDice::frmDice(Dice::RandomSource& source, QWidget* parent)
         // edit part by its own name.
         list->lineEdit()->setAccessibleName(list->accessibleName());
     }
-    for (QPlainTextEdit* box : {m_ui->txtIndivRolls, m_ui->txtIndivRollsMulti, m_ui->txtModRolls, m_ui->txtModRollsMulti})
+    for (QPlainTextEdit* box :
+         {m_ui->txtIndivRolls, m_ui->txtIndivRollsMulti, m_ui->txtModRolls, m_ui->txtModRollsMulti})
         box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    m_ui->clientArea->setFixedSize(Twips::toPixels(ClientWidthTwips), Twips::toPixels(ClientHeightTwips));
+    m_ui->clientArea->setFixedSize(Twips::toPixels(ClientWidthTwips),
+                                   Twips::toPixels(ClientHeightTwips));
     setFixedSize(sizeHint());
 
     m_events = new FormEvents(this);
     m_events->setDefaultButton(m_ui->cmdRoll);
     m_events->makeEditableList(m_ui->cmbRollModifier);
     m_events->makeEditableList(m_ui->cmbDieModifier);
-    for (QPlainTextEdit* box : {m_ui->txtIndivRolls, m_ui->txtIndivRollsMulti, m_ui->txtModRolls, m_ui->txtModRollsMulti})
+    for (QPlainTextEdit* box :
+         {m_ui->txtIndivRolls, m_ui->txtIndivRollsMulti, m_ui->txtModRolls, m_ui->txtModRollsMulti})
         m_events->keepEnterIn(box);
     bindEvents();
     Forms::dice = this;
@@ -82,11 +83,13 @@ void frmDice::applyFonts()
 {
     m_ui->clientArea->setFont(Fonts::dialog());
     const QFont field = Fonts::field();
-    for (QWidget* w : std::initializer_list<QWidget*>{m_ui->txtNumDice, m_ui->txtCustomDieLow, m_ui->txtCustomDieHigh,
-                                                      m_ui->txtTotalResult, m_ui->cmbRollModifier, m_ui->cmbDieModifier})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_ui->txtNumDice, m_ui->txtCustomDieLow,
+                                                      m_ui->txtCustomDieHigh, m_ui->txtTotalResult,
+                                                      m_ui->cmbRollModifier, m_ui->cmbDieModifier})
         w->setFont(field);
     const QFont numbers = Fonts::numberList();
-    for (QWidget* w : std::initializer_list<QWidget*>{m_ui->txtIndivRolls, m_ui->txtIndivRollsMulti, m_ui->txtModRolls, m_ui->txtModRollsMulti})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_ui->txtIndivRolls, m_ui->txtIndivRollsMulti,
+                                                      m_ui->txtModRolls, m_ui->txtModRollsMulti})
         w->setFont(numbers);
 }
 
@@ -104,10 +107,12 @@ void frmDice::bindEvents()
     m_events->onGotFocus(m_ui->txtCustomDieHigh, [this] { txtCustomDieHigh_GotFocus(); });
     m_events->onKeyPress(m_ui->txtCustomDieHigh, [this](int& k) { txtCustomDieHigh_KeyPress(k); });
 
-    connect(m_ui->cmbRollModifier, &QComboBox::activated, this, handlerOf(this, &frmDice::cmbRollModifier_Click));
+    connect(m_ui->cmbRollModifier, &QComboBox::activated, this,
+            handlerOf(this, &frmDice::cmbRollModifier_Click));
     m_events->onGotFocus(m_ui->cmbRollModifier, [this] { cmbRollModifier_GotFocus(); });
     m_events->onKeyPress(m_ui->cmbRollModifier, [this](int& k) { cmbRollModifier_KeyPress(k); });
-    connect(m_ui->cmbDieModifier, &QComboBox::activated, this, handlerOf(this, &frmDice::cmbDieModifier_Click));
+    connect(m_ui->cmbDieModifier, &QComboBox::activated, this,
+            handlerOf(this, &frmDice::cmbDieModifier_Click));
     connect(m_ui->cmbDieModifier->lineEdit(), &QLineEdit::textEdited, this,
             handlerOf(this, &frmDice::cmbDieModifier_Change));
     m_events->onGotFocus(m_ui->cmbDieModifier, [this] { cmbDieModifier_GotFocus(); });
@@ -117,16 +122,24 @@ void frmDice::bindEvents()
     connect(m_ui->cmdClear, &QPushButton::clicked, this, handlerOf(this, &frmDice::cmdClear_Click));
     connect(m_ui->cmdAbout, &QPushButton::clicked, this, handlerOf(this, &frmDice::cmdAbout_Click));
     connect(m_ui->cmdExit, &QPushButton::clicked, this, handlerOf(this, &frmDice::cmdExit_Click));
-    connect(m_ui->mnuActionRollDice, &QAction::triggered, this, handlerOf(this, &frmDice::mnuActionRollDice_Click));
+    connect(m_ui->mnuActionRollDice, &QAction::triggered, this,
+            handlerOf(this, &frmDice::mnuActionRollDice_Click));
     connect(m_ui->mnuActionClearResults, &QAction::triggered, this,
             handlerOf(this, &frmDice::mnuActionClearResults_Click));
-    connect(m_ui->mnuActionExit, &QAction::triggered, this, handlerOf(this, &frmDice::mnuActionExit_Click));
-    connect(m_ui->mnuHelpContents, &QAction::triggered, this, handlerOf(this, &frmDice::mnuHelpContents_Click));
-    connect(m_ui->mnuHelpSearch, &QAction::triggered, this, handlerOf(this, &frmDice::mnuHelpSearch_Click));
-    connect(m_ui->mnuHelpAbout, &QAction::triggered, this, handlerOf(this, &frmDice::mnuHelpAbout_Click));
+    connect(m_ui->mnuActionExit, &QAction::triggered, this,
+            handlerOf(this, &frmDice::mnuActionExit_Click));
+    connect(m_ui->mnuHelpContents, &QAction::triggered, this,
+            handlerOf(this, &frmDice::mnuHelpContents_Click));
+    connect(m_ui->mnuHelpSearch, &QAction::triggered, this,
+            handlerOf(this, &frmDice::mnuHelpSearch_Click));
+    connect(m_ui->mnuHelpAbout, &QAction::triggered, this,
+            handlerOf(this, &frmDice::mnuHelpAbout_Click));
 }
 
-void frmDice::moveFocus(QWidget* control) { m_events->moveFocus(control); }
+void frmDice::moveFocus(QWidget* control)
+{
+    m_events->moveFocus(control);
+}
 
 void frmDice::selectEntry(QComboBox* list, int index)
 {
@@ -163,8 +176,10 @@ void frmDice::centreOnScreen()
     // From the outer size, in single precision and not clamped: a screen
     // smaller than the window puts its corner off screen.
     const QSize screen = Program::screenSizeTwips();
-    const float top = (static_cast<float>(screen.height()) - static_cast<float>(Twips::outerHeight(this))) / 2.0f;
-    const float left = (static_cast<float>(screen.width()) - static_cast<float>(Twips::outerWidth(this))) / 2.0f;
+    const float top =
+        (static_cast<float>(screen.height()) - static_cast<float>(Twips::outerHeight(this))) / 2.0f;
+    const float left =
+        (static_cast<float>(screen.width()) - static_cast<float>(Twips::outerWidth(this))) / 2.0f;
     Twips::moveWindow(this, left, top);
 }
 

@@ -2,7 +2,6 @@
 
 #include <QMainWindow>
 #include <QPointer>
-
 #include <array>
 #include <cstdint>
 #include <memory>

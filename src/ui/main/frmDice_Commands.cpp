@@ -1,13 +1,11 @@
 // The commands of the buttons and the menus.
-#include "frmDice.h"
-
-#include "ui_frmDice.h"
-
 #include "AppSettings.h"
 #include "HelpViewer.h"
 #include "MessageBox.h"
 #include "Program.h"
 #include "frmAbout.h"
+#include "frmDice.h"
+#include "ui_frmDice.h"
 
 #include <exception>
 
@@ -19,23 +17,46 @@ void frmDice::cmdAbout_Click()
     Program::showModal(Forms::about, this, [] { Forms::about->Form_Load(); });
 }
 
-void frmDice::cmdExit_Click() { Program::end(0); }
+void frmDice::cmdExit_Click()
+{
+    Program::end(0);
+}
 
 // The menu items that repeat a button call its handler, without a click.
-void frmDice::mnuActionRollDice_Click() { cmdRoll_Click(); }
-void frmDice::mnuActionClearResults_Click() { cmdClear_Click(); }
-void frmDice::mnuActionExit_Click() { cmdExit_Click(); }
-void frmDice::mnuHelpAbout_Click() { cmdAbout_Click(); }
+void frmDice::mnuActionRollDice_Click()
+{
+    cmdRoll_Click();
+}
+void frmDice::mnuActionClearResults_Click()
+{
+    cmdClear_Click();
+}
+void frmDice::mnuActionExit_Click()
+{
+    cmdExit_Click();
+}
+void frmDice::mnuHelpAbout_Click()
+{
+    cmdAbout_Click();
+}
 
-void frmDice::mnuHelpContents_Click() { showHelp(HelpViewer::Contents); }
-void frmDice::mnuHelpSearch_Click() { showHelp(HelpViewer::PartialKey); }
+void frmDice::mnuHelpContents_Click()
+{
+    showHelp(HelpViewer::Contents);
+}
+void frmDice::mnuHelpSearch_Click()
+{
+    showHelp(HelpViewer::PartialKey);
+}
 
 void frmDice::showHelp(int command)
 {
     const QString helpFile = AppSettings::get().helpFile;
     if (helpFile.isEmpty()) {
-        MessageBox::show(this, QStringLiteral("Unable to display Help Contents. The Rollwright Help file is missing."),
-                         MessageBox::Information, windowTitle());
+        MessageBox::show(
+            this,
+            QStringLiteral("Unable to display Help Contents. The Rollwright Help file is missing."),
+            MessageBox::Information, windowTitle());
         return;
     }
     // Whether the file exists is the viewer's business; only a viewer that
@@ -43,6 +64,7 @@ void frmDice::showHelp(int command)
     try {
         HelpViewer::request(helpFile, command, QString());
     } catch (const std::exception& failure) {
-        MessageBox::show(this, QString::fromUtf8(failure.what()), MessageBox::Plain, AppSettings::get().title);
+        MessageBox::show(this, QString::fromUtf8(failure.what()), MessageBox::Plain,
+                         AppSettings::get().title);
     }
 }

@@ -1,14 +1,11 @@
 // How the die-type buttons and the editable fields behave while the user
 // works with them.
-#include "frmDice.h"
-
-#include "ui_frmDice.h"
-
 #include "Twips.h"
+#include "frmDice.h"
+#include "ui_frmDice.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-
 #include <dice/NumberText.h>
 #include <dice/RollRequest.h>
 
@@ -17,7 +14,10 @@ namespace {
 constexpr int Backspace = 8;
 constexpr int Minus = 45;
 
-bool isDigit(int keyAscii) { return keyAscii >= '0' && keyAscii <= '9'; }
+bool isDigit(int keyAscii)
+{
+    return keyAscii >= '0' && keyAscii <= '9';
+}
 
 // The count and the limits are whole numbers of 0 or more.
 void digitFilter(int& keyAscii)
@@ -40,15 +40,42 @@ void selectAll(QLineEdit* box)
 
 } // namespace
 
-void frmDice::txtNumDice_Click() { selectAll(m_ui->txtNumDice); }
-void frmDice::txtNumDice_GotFocus() { selectAll(m_ui->txtNumDice); }
-void frmDice::txtNumDice_KeyPress(int& keyAscii) { digitFilter(keyAscii); }
-void frmDice::txtCustomDieLow_Click() { selectAll(m_ui->txtCustomDieLow); }
-void frmDice::txtCustomDieLow_GotFocus() { selectAll(m_ui->txtCustomDieLow); }
-void frmDice::txtCustomDieLow_KeyPress(int& keyAscii) { digitFilter(keyAscii); }
-void frmDice::txtCustomDieHigh_Click() { selectAll(m_ui->txtCustomDieHigh); }
-void frmDice::txtCustomDieHigh_GotFocus() { selectAll(m_ui->txtCustomDieHigh); }
-void frmDice::txtCustomDieHigh_KeyPress(int& keyAscii) { digitFilter(keyAscii); }
+void frmDice::txtNumDice_Click()
+{
+    selectAll(m_ui->txtNumDice);
+}
+void frmDice::txtNumDice_GotFocus()
+{
+    selectAll(m_ui->txtNumDice);
+}
+void frmDice::txtNumDice_KeyPress(int& keyAscii)
+{
+    digitFilter(keyAscii);
+}
+void frmDice::txtCustomDieLow_Click()
+{
+    selectAll(m_ui->txtCustomDieLow);
+}
+void frmDice::txtCustomDieLow_GotFocus()
+{
+    selectAll(m_ui->txtCustomDieLow);
+}
+void frmDice::txtCustomDieLow_KeyPress(int& keyAscii)
+{
+    digitFilter(keyAscii);
+}
+void frmDice::txtCustomDieHigh_Click()
+{
+    selectAll(m_ui->txtCustomDieHigh);
+}
+void frmDice::txtCustomDieHigh_GotFocus()
+{
+    selectAll(m_ui->txtCustomDieHigh);
+}
+void frmDice::txtCustomDieHigh_KeyPress(int& keyAscii)
+{
+    digitFilter(keyAscii);
+}
 
 void frmDice::clearResults()
 {
@@ -60,9 +87,18 @@ void frmDice::clearResults()
     m_ui->cmdClear->setAccessibleDescription(QString()); // the roll it told of is gone
 }
 
-void frmDice::cmbRollModifier_Click() { clearResults(); }
-void frmDice::cmbRollModifier_GotFocus() { clearResults(); }
-void frmDice::cmbRollModifier_KeyPress(int& keyAscii) { signedFilter(keyAscii); }
+void frmDice::cmbRollModifier_Click()
+{
+    clearResults();
+}
+void frmDice::cmbRollModifier_GotFocus()
+{
+    clearResults();
+}
+void frmDice::cmbRollModifier_KeyPress(int& keyAscii)
+{
+    signedFilter(keyAscii);
+}
 
 void frmDice::cmbDieModifier_Click()
 {
@@ -73,14 +109,24 @@ void frmDice::cmbDieModifier_Click()
 void frmDice::cmbDieModifier_Change()
 {
     const QByteArray text = m_ui->cmbDieModifier->currentText().toUtf8();
-    const double value = Dice::LeadingNumber({text.constData(), static_cast<std::size_t>(text.size())});
+    const double value =
+        Dice::LeadingNumber({text.constData(), static_cast<std::size_t>(text.size())});
     m_ui->fraModified->setVisible(value != 0.0);
 }
 
-void frmDice::cmbDieModifier_GotFocus() { clearResults(); }
-void frmDice::cmbDieModifier_KeyPress(int& keyAscii) { signedFilter(keyAscii); }
+void frmDice::cmbDieModifier_GotFocus()
+{
+    clearResults();
+}
+void frmDice::cmbDieModifier_KeyPress(int& keyAscii)
+{
+    signedFilter(keyAscii);
+}
 
-void frmDice::optDieType_Click(int index) { SelectDieType(index); }
+void frmDice::optDieType_Click(int index)
+{
+    SelectDieType(index);
+}
 
 void frmDice::SelectDieType(int dieType)
 {

@@ -1,13 +1,10 @@
 // The Roll Dice command and the display of its results.
-#include "frmDice.h"
-
-#include "ui_frmDice.h"
-
 #include "MessageBox.h"
 #include "RollAnnouncement.h"
+#include "frmDice.h"
+#include "ui_frmDice.h"
 
 #include <QPlainTextEdit>
-
 #include <dice/RollEngine.h>
 #include <dice/RollInput.h>
 
@@ -24,7 +21,8 @@ void frmDice::cmdRoll_Click()
     input.CustomSelected = optDieType[Dice::CustomDieType]->isChecked();
     input.CustomDieLowText = {low.constData(), static_cast<std::size_t>(low.size())};
     input.CustomDieHighText = {high.constData(), static_cast<std::size_t>(high.size())};
-    input.RollModifierText = {rollModifier.constData(), static_cast<std::size_t>(rollModifier.size())};
+    input.RollModifierText = {rollModifier.constData(),
+                              static_cast<std::size_t>(rollModifier.size())};
     input.DieModifierText = {dieModifier.constData(), static_cast<std::size_t>(dieModifier.size())};
     input.NumDiceText = {numDice.constData(), static_cast<std::size_t>(numDice.size())};
 
@@ -88,6 +86,7 @@ void frmDice::ShowRollResult(const Dice::RollResult& result)
     m_ui->txtTotalResult->setText(QString::fromStdString(result.TotalResultText));
     // A screen reader reads the outcome after the name of the control that
     // the focus moves to, without the user going to the boxes.
-    m_ui->cmdClear->setAccessibleDescription(rollAnnouncement(result, !m_ui->fraModified->isHidden()));
+    m_ui->cmdClear->setAccessibleDescription(
+        rollAnnouncement(result, !m_ui->fraModified->isHidden()));
     moveFocus(m_ui->cmdClear);
 }
