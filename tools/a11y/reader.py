@@ -126,7 +126,7 @@ class Events:
             pass
 
 
-def wait_for(condition, seconds=10):
+def wait_for(condition, seconds=20):
     """condition()'s first true answer, or its last one after the time."""
     deadline = time.time() + seconds
     while True:
