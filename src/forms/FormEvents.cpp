@@ -1,5 +1,6 @@
 #include "FormEvents.h"
 
+#include "AccessKeys.h"
 #include "KeyAscii.h"
 #include "Program.h"
 
@@ -40,6 +41,7 @@ QString passThrough(const QString& text, const FormEvents::KeyHandler& handler)
 
 FormEvents::FormEvents(QWidget* form) : QObject(form), m_form(form)
 {
+    AccessKeys::install();
     // Enter and Escape are the window's wherever the focus is.
     watch(form);
     for (QWidget* child : form->findChildren<QWidget*>())

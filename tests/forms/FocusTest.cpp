@@ -153,6 +153,45 @@ private slots:
         QCOMPARE(form->txtDigits->text(), QStringLiteral("152"));
     }
 
+    // An access key spends its Alt: releasing Alt leaves the keyboard where
+    // the access key put it, also when a screen reader's bridge hands the Alt
+    // press back late, after the access key. Alt alone still reaches the
+    // menu bar afterwards.
+    void altThatPressedAnAccessKeyLeavesTheMenuBarAlone_data()
+    {
+        QTest::addColumn<QString>("altAgain");
+        QTest::newRow("not handed back") << "never";
+        QTest::newRow("handed back before the access key") << "before";
+        QTest::newRow("handed back after the access key") << "after";
+    }
+    void altThatPressedAnAccessKeyLeavesTheMenuBarAlone()
+    {
+        QFETCH(QString, altAgain);
+        caretInsideTheField();
+        // As the bridge does it: the same press, posted to the control that
+        // had the keyboard, not coming from the keyboard itself.
+        const auto handBackAlt = [] {
+            QCoreApplication::postEvent(
+                QApplication::focusWidget(),
+                new QKeyEvent(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier));
+            QCoreApplication::processEvents();
+        };
+        QTest::keyPress(form->txtDigits, Qt::Key_Alt, Qt::AltModifier);
+        if (altAgain == QLatin1String("before"))
+            handBackAlt();
+        QTest::keyPress(form->txtDigits, Qt::Key_D, Qt::AltModifier);
+        if (altAgain == QLatin1String("after"))
+            handBackAlt();
+        QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Alt);
+        QTest::keyRelease(QApplication::focusWidget(), Qt::Key_D);
+        QCOMPARE(QApplication::focusWidget(), form->options[3]);
+        QTRY_VERIFY(form->options[3]->isChecked());
+        QVERIFY(!form->menuBar()->activeAction());
+
+        QTest::keyClick(form->options[3], Qt::Key_Alt);
+        QCOMPARE(QApplication::focusWidget(), form->menuBar());
+    }
+
     // A menu item that moves the focus to the control that had it before
     // the menu opened ends with the control entered, its text selected.
     void aMenuItemMovingTheFocusBackEntersTheControl_data()
