@@ -147,13 +147,3 @@ BENCHMARK(BM_OpenFileOfProblems)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShowHardTopic)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DisplayKeyword)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TypeKeywordPrefix)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

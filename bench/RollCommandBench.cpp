@@ -41,13 +41,3 @@ void BM_RollCommand(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_RollCommand)->Arg(1000)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
