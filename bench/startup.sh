@@ -1,38 +1,63 @@
 #!/usr/bin/env bash
-# Start-up time (from exec until the X server maps the window) and peak memory
-# of Rollwright against an empty Qt Widgets window, median of N runs each.
-#   xvfb-run -a bench/startup.sh BUILD_DIR [N]
-# Needs xdotool (apt-get install xdotool).
+# SPDX-License-Identifier: MIT
+# Start-up time and peak memory of Rollwright against the floor, an empty main
+# window with a menu bar built the same way: from exec until the window is
+# mapped and until its first paint, median of RUNS runs each, the programs
+# alternated run by run on one display. Once on a bare X server, once under
+# openbox and once under twm, each on a virtual display of its own.
+#   bench/startup.sh BUILD_DIR [RUNS] [BASELINE_BUILD_DIR]
+# With a baseline build (an older commit, say) its Rollwright joins the
+# alternation, so that one run compares before and after on equal terms.
+# Needs Xvfb, openbox, twm and xprop (tools/bootstrap installs them).
 set -euo pipefail
-build=${1:?usage: startup.sh BUILD_DIR [N]}
+build=${1:?usage: startup.sh BUILD_DIR [RUNS] [BASELINE_BUILD_DIR]}
 runs=${2:-15}
+baseline=${3:-}
 
-measure() { # window-title program [arguments] -> "milliseconds peak-kib"
-    local title=$1 start end pid hwm
-    shift
-    start=$(date +%s%N)
-    "$@" >/dev/null 2>&1 &
-    pid=$!
-    # xdotool's own --sync polls only twice a second.
-    until xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1; do sleep 0.002; done
-    end=$(date +%s%N)
-    hwm=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
-    echo "$(((end - start) / 1000000)) $hwm"
+programs=(floor "$build/bin/bench_minimal_window" -- rollwright "$build/bin/rollwright")
+[[ -n $baseline ]] && programs+=(-- baseline "$baseline/bin/rollwright")
+for file in "$build/bin/bench_startup_probe" "$build/bin/bench_minimal_window" \
+    "$build/bin/rollwright" ${baseline:+"$baseline/bin/rollwright"}; do
+    [[ -x $file ]] || { echo "missing: $file (a benchmark build has it)" >&2; exit 2; }
+done
+
+work=$(mktemp -d)
+server='' manager=''
+stop() {
+    [[ -n $manager ]] && kill "$manager" 2>/dev/null && wait "$manager" 2>/dev/null
+    [[ -n $server ]] && kill "$server" 2>/dev/null && wait "$server" 2>/dev/null
+    server='' manager=''
+    return 0
 }
+trap 'stop; rm -rf "$work"' EXIT
+# twm would let the user place each new window with the mouse.
+{ cat /etc/X11/twm/system.twmrc 2>/dev/null; printf 'UsePPosition "on"\nRandomPlacement\n'; } \
+    >"$work/twmrc"
 
-median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
-
-report() { # name window-title program [arguments]
-    local name=$1 samples
-    shift
-    measure "$@" >/dev/null # warm the caches
-    samples=$(for _ in $(seq "$runs"); do measure "$@"; done)
-    printf '%-10s start %5s ms   peak memory %6s KiB\n' "$name" \
-        "$(cut -d' ' -f1 <<<"$samples" | median)" "$(cut -d' ' -f2 <<<"$samples" | median)"
-}
-
-report minimal Minimal "$build/bin/bench_minimal_window"
-report "with text" Minimal "$build/bin/bench_minimal_window" --label
-report rollwright Rollwright "$build/bin/rollwright"
+for desktop in "bare X" openbox twm; do
+    # A display of its own: the first free number, told by the server.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+    server=$!
+    for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
+    export DISPLAY=:$(head -n1 "$work/display")
+    : >"$work/display"
+    case $desktop in
+    openbox)
+        openbox >/dev/null 2>&1 &
+        manager=$!
+        for _ in $(seq 100); do
+            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+            sleep 0.05
+        done
+        ;;
+    twm)
+        twm -f "$work/twmrc" >/dev/null 2>&1 &
+        manager=$!
+        sleep 1 # twm tells no one when it is ready
+        ;;
+    esac
+    echo "$desktop:"
+    XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb "$build/bin/bench_startup_probe" "$runs" "${programs[@]}"
+    echo
+    stop
+done
