@@ -6,25 +6,26 @@
 // next one, so that a slow spell of the machine falls on all of them alike.
 //   bench_startup_probe RUNS NAME PROGRAM [ARG...] [-- NAME PROGRAM [ARG...]]...
 // The first program is the floor the others are compared with.
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <xcb/damage.h>
+#include <xcb/xcb.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <map>
 #include <optional>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 #include <vector>
-#include <xcb/damage.h>
-#include <xcb/xcb.h>
 
 extern char** environ;
 
@@ -194,8 +195,8 @@ private:
 
     bool viewable(xcb_window_t window)
     {
-        const Reply<xcb_get_window_attributes_reply_t> reply(xcb_get_window_attributes_reply(
-            m_c, xcb_get_window_attributes(m_c, window), nullptr));
+        const Reply<xcb_get_window_attributes_reply_t> reply(
+            xcb_get_window_attributes_reply(m_c, xcb_get_window_attributes(m_c, window), nullptr));
         return reply && reply->map_state == XCB_MAP_STATE_VIEWABLE;
     }
 
@@ -217,8 +218,7 @@ private:
     xcb_atom_t atom(const char* name)
     {
         const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
-            m_c, xcb_intern_atom(m_c, 0, static_cast<uint16_t>(std::strlen(name)), name),
-            nullptr));
+            m_c, xcb_intern_atom(m_c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr));
         return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
     }
 
@@ -251,8 +251,7 @@ double median(std::vector<double> v)
 int main(int argc, char* argv[])
 {
     if (argc < 4) {
-        std::fprintf(stderr,
-                     "usage: %s RUNS NAME PROGRAM [ARG...] [-- NAME PROGRAM [ARG...]]...\n",
+        std::fprintf(stderr, "usage: %s RUNS NAME PROGRAM [ARG...] [-- NAME PROGRAM [ARG...]]...\n",
                      argv[0]);
         return 2;
     }
@@ -306,9 +305,9 @@ int main(int argc, char* argv[])
         }
         const double mapped = median(p.mapped), painted = median(p.painted),
                      peak = median(p.peakKib);
-        std::printf("%-16s %4zu %6.1f ms %5.2fx %6.1f ms %5.2fx %8.0f KiB %5.2fx\n",
-                    p.name.c_str(), p.painted.size(), mapped, mapped / floorMapped, painted,
-                    painted / floorPainted, peak, peak / floorPeak);
+        std::printf("%-16s %4zu %6.1f ms %5.2fx %6.1f ms %5.2fx %8.0f KiB %5.2fx\n", p.name.c_str(),
+                    p.painted.size(), mapped, mapped / floorMapped, painted, painted / floorPainted,
+                    peak, peak / floorPeak);
     }
     return status;
 }
