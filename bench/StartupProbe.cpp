@@ -278,7 +278,7 @@ int main(int argc, char* argv[])
     for (Program& p : programs)
         display.run(p.command); // the caches warmed, once each
     const size_t count = programs.size();
-    for (int round = 0; round < runs; ++round) {
+    for (size_t round = 0; round < static_cast<size_t>(runs); ++round) {
         for (size_t k = 0; k < count; ++k) {
             Program& p = programs[(round + k) % count];
             if (const std::optional<Sample> s = display.run(p.command)) {

@@ -16,6 +16,7 @@
 
 #include <xcb/xcb.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -42,38 +43,53 @@ QMargins platformMargins(const QWidget* window)
 
 #ifdef ROLLWRIGHT_HAVE_XCB
 
+constexpr const char* QuestionProperty = "_rollwright_frame_question";
+
 struct FreeDeleter
 {
     void operator()(void* p) const { std::free(p); }
 };
 template <class T> using Reply = std::unique_ptr<T, FreeDeleter>;
 
-xcb_atom_t atom(xcb_connection_t* connection, const char* name)
+struct Atoms
 {
-    const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name),
-        nullptr));
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    xcb_atom_t request = XCB_ATOM_NONE, supported = XCB_ATOM_NONE, extents = XCB_ATOM_NONE;
+};
+
+// Interned together, in one round trip, and once per connection.
+Atoms atoms(xcb_connection_t* connection)
+{
+    static xcb_connection_t* known = nullptr;
+    static Atoms cached;
+    if (connection == known)
+        return cached;
+    const char* names[] = {"_NET_REQUEST_FRAME_EXTENTS", "_NET_SUPPORTED", "_NET_FRAME_EXTENTS"};
+    xcb_intern_atom_cookie_t cookies[3];
+    for (int i = 0; i < 3; ++i)
+        cookies[i] =
+            xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(names[i])), names[i]);
+    xcb_atom_t found[3];
+    for (int i = 0; i < 3; ++i) {
+        const Reply<xcb_intern_atom_reply_t> reply(
+            xcb_intern_atom_reply(connection, cookies[i], nullptr));
+        found[i] = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    }
+    cached = {found[0], found[1], found[2]};
+    known = connection;
+    return cached;
 }
 
-bool rootHas(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t list, xcb_atom_t wanted)
+xcb_get_property_cookie_t askExtents(xcb_connection_t* connection, xcb_window_t window,
+                                     xcb_atom_t property)
 {
-    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, root, list, XCB_ATOM_ATOM, 0, 4096), nullptr));
-    if (!reply || reply->format != 32)
-        return false;
-    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
-    const int count = xcb_get_property_value_length(reply.get()) / 4;
-    return std::find(atoms, atoms + count, wanted) != atoms + count;
+    return xcb_get_property(connection, 0, window, property, XCB_ATOM_CARDINAL, 0, 4);
 }
 
 // The window's _NET_FRAME_EXTENTS: left, right, top, bottom.
-std::optional<QMargins> frameExtents(xcb_connection_t* connection, xcb_window_t window,
-                                     xcb_atom_t property)
+std::optional<QMargins> frameExtents(xcb_connection_t* connection, xcb_get_property_cookie_t cookie)
 {
-    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, window, property, XCB_ATOM_CARDINAL, 0, 4),
-        nullptr));
+    const Reply<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(connection, cookie, nullptr));
     if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
         return std::nullopt;
     const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
@@ -81,42 +97,117 @@ std::optional<QMargins> frameExtents(xcb_connection_t* connection, xcb_window_t 
                     static_cast<int>(v[3]));
 }
 
-// Asks the window manager for the frame it will give the unmapped window
-// (_NET_REQUEST_FRAME_EXTENTS), and waits a little for its answer. Null
-// when it does not answer.
-QMargins askWindowManager(const QWidget* window)
+// _NET_REQUEST_FRAME_EXTENTS sent for an unmapped window: the window
+// manager answers while the program goes on, and the answer is collected
+// when the window is placed.
+class Question : public QObject
+{
+public:
+    Question(QWidget* window, xcb_connection_t* connection)
+        : QObject(window), m_connection(connection),
+          m_window(static_cast<xcb_window_t>(window->winId())), m_atoms(atoms(connection))
+    {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+        xcb_client_message_event_t message{};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = m_window;
+        message.type = m_atoms.request;
+        xcb_send_event(connection, 0, root,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char*>(&message));
+        // Whether it offers to answer at all: a window manager that does
+        // not ignores the request.
+        m_supported =
+            xcb_get_property(connection, 0, root, m_atoms.supported, XCB_ATOM_ATOM, 0, 4096);
+        xcb_flush(connection);
+        window->setProperty(QuestionProperty, QVariant::fromValue(static_cast<QObject*>(this)));
+    }
+    ~Question() override
+    {
+        if (m_supported)
+            xcb_discard_reply(m_connection, m_supported->sequence);
+    }
+    Question(const Question&) = delete;
+    Question& operator=(const Question&) = delete;
+
+    // The answer, waiting a little for it if it has not come yet. Null when
+    // the window manager does not answer.
+    QMargins answer()
+    {
+        xcb_get_property_cookie_t poll = askExtents(m_connection, m_window, m_atoms.extents);
+        const Reply<xcb_get_property_reply_t> list(
+            xcb_get_property_reply(m_connection, *m_supported, nullptr));
+        m_supported.reset();
+        if (!list || list->format != 32 || !offers(list.get())) {
+            xcb_discard_reply(m_connection, poll.sequence);
+            return {};
+        }
+        // A window manager that offers this answers at once, but may be
+        // busy: it is asked again soon, then less often. A window manager
+        // that misses the deadline costs one correction after the show.
+        const QDeadlineTimer deadline(300);
+        std::chrono::microseconds pause(250);
+        for (;;) {
+            if (const auto extents = frameExtents(m_connection, poll))
+                return *extents;
+            if (deadline.hasExpired())
+                return {};
+            QThread::usleep(static_cast<unsigned long>(pause.count()));
+            pause = std::min(pause * 2, std::chrono::microseconds(2000));
+            poll = askExtents(m_connection, m_window, m_atoms.extents);
+        }
+    }
+
+    bool isAbout(const QWidget* window) const
+    {
+        return static_cast<xcb_window_t>(window->winId()) == m_window;
+    }
+
+private:
+    bool offers(xcb_get_property_reply_t* list) const
+    {
+        const auto* listed = static_cast<const xcb_atom_t*>(xcb_get_property_value(list));
+        const int count = xcb_get_property_value_length(list) / 4;
+        return std::find(listed, listed + count, m_atoms.request) != listed + count;
+    }
+
+    xcb_connection_t* m_connection;
+    xcb_window_t m_window;
+    Atoms m_atoms;
+    std::optional<xcb_get_property_cookie_t> m_supported;
+};
+
+xcb_connection_t* x11Connection()
 {
     auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
-        return {};
-    xcb_connection_t* connection = x11->connection();
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
-    if (!rootHas(connection, root, atom(connection, "_NET_SUPPORTED"), request))
-        return {};
-    const xcb_atom_t extentsAtom = atom(connection, "_NET_FRAME_EXTENTS");
-    const auto id = static_cast<xcb_window_t>(window->winId());
+    return x11 ? x11->connection() : nullptr;
+}
 
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = id;
-    message.type = request;
-    xcb_send_event(connection, 0, root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&message));
-    xcb_flush(connection);
+Question* questionOf(const QWidget* window)
+{
+    return static_cast<Question*>(window->property(QuestionProperty).value<QObject*>());
+}
 
-    // A window manager that offers this answers at once; a busy one may
-    // take a moment, and the window is placed again once shown if it misses.
-    const QDeadlineTimer deadline(300);
-    for (;;) {
-        if (const auto extents = frameExtents(connection, id, extentsAtom))
-            return *extents;
-        if (deadline.hasExpired())
-            return {};
-        QThread::msleep(2);
+// The window manager's answer for the unmapped window, asked now if it was
+// not asked before. Null when it does not answer.
+QMargins askWindowManager(QWidget* window)
+{
+    xcb_connection_t* connection = x11Connection();
+    if (!connection)
+        return {};
+    Question* question = questionOf(window);
+    // New flags give the window a new native window, which was not asked about.
+    if (question && !question->isAbout(window)) {
+        delete question;
+        question = nullptr;
     }
+    if (!question)
+        question = new Question(window, connection);
+    const QMargins answer = question->answer();
+    window->setProperty(QuestionProperty, QVariant());
+    delete question;
+    return answer;
 }
 
 #endif
@@ -185,7 +276,7 @@ QMargins answered(const QWidget* window)
         return cached.value<QMargins>();
     QMargins answer;
 #ifdef ROLLWRIGHT_HAVE_XCB
-    answer = askWindowManager(window);
+    answer = askWindowManager(const_cast<QWidget*>(window));
 #endif
     const_cast<QWidget*>(window)->setProperty(AnswerProperty,
                                               QVariant::fromValue(answer)); // a cache
@@ -193,6 +284,19 @@ QMargins answered(const QWidget* window)
 }
 
 } // namespace
+
+void prepare(QWidget* window)
+{
+#ifdef ROLLWRIGHT_HAVE_XCB
+    if (!window->isWindow() || !onX11() || window->isVisible() ||
+        window->property(AnswerProperty).isValid() || questionOf(window))
+        return;
+    if (xcb_connection_t* connection = x11Connection())
+        new Question(window, connection);
+#else
+    Q_UNUSED(window);
+#endif
+}
 
 bool isKnown(const QWidget* window)
 {

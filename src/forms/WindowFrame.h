@@ -18,6 +18,12 @@ namespace WindowFrame {
 // that, the frame of a window of the program that is shown already stands in.
 QMargins of(const QWidget* window);
 
+// Asks the window system now for the frame it will give the window, so that
+// the answer is there by the time the window is placed; does nothing where
+// the frame is known without asking. Ask once the window has its flags and
+// says whether it can be resized: the frame depends on both.
+void prepare(QWidget* window);
+
 // Whether of() gives the window system's own answer rather than a stand-in.
 bool isKnown(const QWidget* window);
 

@@ -54,11 +54,37 @@ private slots:
             QSKIP("needs X11 with a window manager (tests/with-window-manager.sh)");
     }
 
+    void aWindowPlacedByItsOuterSizeEndsWhereItMeant_data()
+    {
+        QTest::addColumn<bool>("askedEarly");
+        QTest::addColumn<bool>("flagsAfterAsking");
+        QTest::newRow("asked when placed") << false << false;
+        QTest::newRow("asked early, sized after") << true << false;
+        QTest::newRow("asked early, flags changed after") << true << true;
+    }
+
     // Centred on the screen by its outer size, as the main window places
-    // itself: the frame, title bar included, ends in the middle.
+    // itself: the frame, title bar included, ends in the middle. Asked while
+    // the window is still being built, the window manager gives the answer
+    // it gives when asked at the placement.
     void aWindowPlacedByItsOuterSizeEndsWhereItMeant()
     {
+        QFETCH(bool, askedEarly);
+        QFETCH(bool, flagsAfterAsking);
+        const Qt::WindowFlags flags =
+            Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        QWidget reference;
+        reference.setWindowFlags(flags);
+        reference.setFixedSize(436, 347);
+        const bool answers = WindowFrame::isKnown(&reference);
+
         QWidget window;
+        if (!flagsAfterAsking)
+            window.setWindowFlags(flags);
+        window.setFixedSize(200, 100);
+        if (askedEarly)
+            WindowFrame::prepare(&window);
+        window.setWindowFlags(flags);
         window.setFixedSize(436, 347);
         const QSize screen = QGuiApplication::primaryScreen()->size();
         WindowFrame::place(&window, [&] {
@@ -71,6 +97,9 @@ private slots:
             Twips::moveWindow(&window, left, top);
         });
         const bool knownBeforeShow = WindowFrame::isKnown(&window);
+        QCOMPARE(knownBeforeShow, answers);
+        if (answers)
+            QCOMPARE(WindowFrame::of(&window), WindowFrame::of(&reference));
         window.show();
         Positions positions(&window);
         QVERIFY(QTest::qWaitForWindowExposed(&window));

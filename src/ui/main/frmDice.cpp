@@ -27,10 +27,16 @@ frmDice::frmDice(Dice::RandomSource& source, QWidget* parent)
     // Before the lists exist: a screen reader's view of a control is made
     // once, as soon as the control is built.
     ListAccessibility::install();
-    m_ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    // A window manager frames a window by its flags and by whether it can be
+    // resized, not by its size: asked now, it answers while the controls are
+    // built, and the window is placed without waiting. The menu bar's height
+    // makes the final size.
+    setFixedSize(Twips::toPixels(ClientWidthTwips), Twips::toPixels(ClientHeightTwips));
+    WindowFrame::prepare(this);
+    m_ui->setupUi(this);
     // The other sizes let the window manager pick instead of scaling the
     // 32-pixel icon; 64 pixels come as rollwright@2x.png on dense screens.
     QIcon icon(QStringLiteral(":/icons/rollwright.png"));
