@@ -10,9 +10,9 @@
 // - the link targets of a line are the ones a regular expression finds.
 
 #include "help/HelpFileParser.h"
-#include "help/HelpFileWriter.h"
 #include "help/HelpIndex.h"
 
+#include <HelpFileWriter.h>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringList>

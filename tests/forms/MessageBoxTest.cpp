@@ -50,7 +50,7 @@ private slots:
             // The user's answer: Enter, on the one button there is.
             QTest::keyClick(box, Qt::Key_Return);
         });
-        MessageBox::show(&owner, QStringLiteral("Something to say."), style,
+        MessageBox::show(&owner, QStringLiteral("Something to say."), MessageBox::Style(style),
                          QStringLiteral("Dice"));
         QVERIFY(seen);
         QVERIFY(!QApplication::activeModalWidget());

@@ -32,7 +32,7 @@ class AboutTextsTest : public QObject
 
 private slots:
     void initTestCase() { m_saved = AppSettings::get(); }
-    void cleanup() { AppSettings::get() = m_saved; }
+    void cleanup() { AppSettings::set(m_saved); }
 
     void title_data()
     {
@@ -58,11 +58,12 @@ private slots:
         QFETCH(int, minor);
         QFETCH(int, revision);
         QFETCH(QString, firstLine);
-        AppSettings& app = AppSettings::get();
+        AppSettings app = AppSettings::get();
         app.title = title;
         app.versionMajor = major;
         app.versionMinor = minor;
         app.versionRevision = revision;
+        AppSettings::set(app);
 
         frmAbout about(nullptr);
         about.Form_Load();

@@ -32,6 +32,13 @@ class CommandsTest : public QObject
         timer->start(10);
     }
 
+    static void setHelpFile(const QString& file)
+    {
+        AppSettings settings = AppSettings::get();
+        settings.helpFile = file;
+        AppSettings::set(settings);
+    }
+
     void prepareRoll()
     {
         f.chooseDieType(4);
@@ -45,13 +52,12 @@ private slots:
         QVERIFY(f.start());
         helpFile = AppSettings::get().helpFile;
         requests.clear();
-        HelpViewer::setStarterForTests([this](const HelpViewer::Request& r) { requests << r; });
+        HelpViewer::setStarter([this](const HelpViewer::Request& r) { requests << r; });
     }
     void cleanup()
     {
-        AppSettings::get().helpFile = helpFile;
-        HelpViewer::setStarterForTests({});
-        HelpViewer::setProgramForTests({});
+        setHelpFile(helpFile);
+        HelpViewer::setStarter({});
         f.stop();
     }
 
@@ -115,7 +121,7 @@ private slots:
                 f.find<QAction>("mnuHelpAbout")->trigger();
             else
                 f.button("cmdAbout")->click();
-            QVERIFY(Forms::about.isNull()); // unloaded when closed
+            QVERIFY(LoadedWindows::about.isNull()); // unloaded when closed
         }
         QCOMPARE(opened.size(), 2);
         QCOMPARE(mainBlocked, (QList<bool>{true, true}));
@@ -132,7 +138,7 @@ private slots:
     {
         QFETCH(QString, item);
         QFETCH(QStringList, leading);
-        AppSettings::get().helpFile = QStringLiteral("/nowhere/Rollwright.hlp"); // never checked
+        setHelpFile(QStringLiteral("/nowhere/Rollwright.hlp")); // never checked
         f.window->findChild<QAction*>(item)->trigger();
         QVERIFY(f.boxes.isEmpty());
         QCOMPARE(requests.size(), 1);
@@ -158,7 +164,7 @@ private slots:
     void anEmptyHelpSettingIsReportedByBothItems()
     {
         QFETCH(QString, item);
-        AppSettings::get().helpFile.clear();
+        setHelpFile(QString());
         f.window->findChild<QAction*>(item)->trigger();
         QVERIFY(requests.isEmpty());
         QCOMPARE(f.boxes.size(), 1);
@@ -171,8 +177,10 @@ private slots:
 
     void aMissingViewerIsDescribed()
     {
-        HelpViewer::setStarterForTests({}); // the real start
-        HelpViewer::setProgramForTests(QStringLiteral("/nowhere/rollwright-help"));
+        HelpViewer::setStarter({}); // the real start
+        Program::Host elsewhere = Program::host();
+        elsewhere.directory = QStringLiteral("/nowhere");
+        Program::setHost(elsewhere);
         f.find<QAction>("mnuHelpContents")->trigger();
         QCOMPARE(f.boxes.size(), 1);
         QVERIFY(f.boxes[0].text.contains(QStringLiteral("/nowhere/rollwright-help")));
@@ -193,8 +201,10 @@ private slots:
             QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n").arg(seen).toUtf8());
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        HelpViewer::setStarterForTests({});
-        HelpViewer::setProgramForTests(viewer);
+        HelpViewer::setStarter({});
+        Program::Host beside = Program::host();
+        beside.directory = dir.path();
+        Program::setHost(beside);
 
         f.find<QAction>("mnuHelpSearch")->trigger();
         QVERIFY(f.boxes.isEmpty());

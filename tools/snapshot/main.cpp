@@ -1,5 +1,6 @@
 // Renders the program's windows to PNG files without a display:
 //   QT_QPA_PLATFORM=offscreen rollwright-snapshot OUTPUT_DIR
+#include "Program.h"
 #include "frmAbout.h"
 #include "frmDice.h"
 #include "frmReadMe.h"
@@ -74,7 +75,7 @@ int main(int argc, char* argv[])
     ok = save(about, dir, QStringLiteral("about")) && ok;
 
     // The read-me beside the programs, then a directory without one.
-    frmReadMe::setDirectoryForTests(QStringLiteral(ROLLWRIGHT_PROGRAM_DIR));
+    Program::setHost({.directory = QStringLiteral(ROLLWRIGHT_PROGRAM_DIR)});
     auto* readMe = new frmReadMe(&window);
     readMe->setParent(about, readMe->windowFlags());
     readMe->Form_Load();
@@ -82,7 +83,7 @@ int main(int argc, char* argv[])
     ok = save(readMe, dir, QStringLiteral("readme")) && ok;
     delete readMe;
 
-    frmReadMe::setDirectoryForTests(dir.path());
+    Program::setHost({.directory = dir.path()});
     readMe = new frmReadMe(&window);
     readMe->setParent(about, readMe->windowFlags());
     readMe->Form_Load();

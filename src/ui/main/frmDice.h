@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <array>
 #include <cstdint>
+#include <dice/RollRequest.h>
 #include <memory>
 
 class FormEvents;
@@ -11,6 +12,9 @@ class OptionGroup;
 class QComboBox;
 class QRadioButton;
 
+namespace HelpViewer {
+enum Command : int;
+} // namespace HelpViewer
 namespace Dice {
 class RandomSource;
 struct RollResult;
@@ -86,7 +90,7 @@ private:
     void clearResults();
     void centreOnScreen();
     void moveFocus(QWidget* control);
-    void showHelp(int command);
+    void showHelp(HelpViewer::Command command);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -96,12 +100,12 @@ private:
     Dice::RandomSource& m_source;
     FormEvents* m_events;
     OptionGroup* m_dieTypes;
-    std::array<QRadioButton*, 12> optDieType{};
+    std::array<QRadioButton*, Dice::DieTypeCount> optDieType{};
     std::int16_t m_sides = 0;
     bool m_shownBefore = false;
 };
 
 // The program's one reference to its main window, empty until it is created.
-namespace Forms {
+namespace LoadedWindows {
 inline QPointer<frmDice> dice;
-} // namespace Forms
+} // namespace LoadedWindows

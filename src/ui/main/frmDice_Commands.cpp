@@ -11,10 +11,10 @@
 
 void frmDice::cmdAbout_Click()
 {
-    if (!Forms::about)
-        Forms::about = new frmAbout(this);
+    if (!LoadedWindows::about)
+        LoadedWindows::about = new frmAbout(this);
     // Unloading destroys the window, so every opening loads it afresh.
-    Program::showModal(Forms::about, this, [] { Forms::about->Form_Load(); });
+    Program::showModal(LoadedWindows::about, this, [] { LoadedWindows::about->Form_Load(); });
 }
 
 void frmDice::cmdExit_Click()
@@ -49,7 +49,7 @@ void frmDice::mnuHelpSearch_Click()
     showHelp(HelpViewer::PartialKey);
 }
 
-void frmDice::showHelp(int command)
+void frmDice::showHelp(HelpViewer::Command command)
 {
     const QString helpFile = AppSettings::get().helpFile;
     if (helpFile.isEmpty()) {

@@ -1,5 +1,6 @@
 // How the die-type buttons and the editable fields behave while the user
 // works with them.
+#include "ByteView.h"
 #include "Twips.h"
 #include "frmDice.h"
 #include "ui_frmDice.h"
@@ -109,8 +110,7 @@ void frmDice::cmbDieModifier_Click()
 void frmDice::cmbDieModifier_Change()
 {
     const QByteArray text = m_ui->cmbDieModifier->currentText().toUtf8();
-    const double value =
-        Dice::LeadingNumber({text.constData(), static_cast<std::size_t>(text.size())});
+    const double value = Dice::LeadingNumber(byteView(text));
     m_ui->fraModified->setVisible(value != 0.0);
 }
 

@@ -1,4 +1,5 @@
 // The Roll Dice command and the display of its results.
+#include "ByteView.h"
 #include "MessageBox.h"
 #include "RollAnnouncement.h"
 #include "frmDice.h"
@@ -19,12 +20,11 @@ void frmDice::cmdRoll_Click()
     Dice::RollInput input;
     input.Sides = m_sides;
     input.CustomSelected = optDieType[Dice::CustomDieType]->isChecked();
-    input.CustomDieLowText = {low.constData(), static_cast<std::size_t>(low.size())};
-    input.CustomDieHighText = {high.constData(), static_cast<std::size_t>(high.size())};
-    input.RollModifierText = {rollModifier.constData(),
-                              static_cast<std::size_t>(rollModifier.size())};
-    input.DieModifierText = {dieModifier.constData(), static_cast<std::size_t>(dieModifier.size())};
-    input.NumDiceText = {numDice.constData(), static_cast<std::size_t>(numDice.size())};
+    input.CustomDieLowText = byteView(low);
+    input.CustomDieHighText = byteView(high);
+    input.RollModifierText = byteView(rollModifier);
+    input.DieModifierText = byteView(dieModifier);
+    input.NumDiceText = byteView(numDice);
 
     const Dice::RollValidation validation = Dice::ValidateRollInput(input);
     if (validation.LowerLimitWasEmpty)

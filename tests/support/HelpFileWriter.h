@@ -1,8 +1,7 @@
 #pragma once
 
-#include "HelpFile.h"
-
 #include <QByteArray>
+#include <help/HelpFile.h>
 
 namespace Help {
 
