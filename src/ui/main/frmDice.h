@@ -34,6 +34,9 @@ public:
 
     std::int16_t Sides() const { return m_sides; }
 
+    // Shown by the Help commands when the program has no help file.
+    static const QString HelpMissingText;
+
     // Load, start state and reset
     void Form_Load();
     void cmdClear_Click();

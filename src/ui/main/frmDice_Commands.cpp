@@ -9,6 +9,9 @@
 
 #include <exception>
 
+const QString frmDice::HelpMissingText =
+    QStringLiteral("Unable to display Help Contents. The Rollwright Help file is missing.");
+
 void frmDice::cmdAbout_Click()
 {
     if (!LoadedWindows::about)
@@ -53,10 +56,7 @@ void frmDice::showHelp(HelpViewer::Command command)
 {
     const QString helpFile = AppSettings::get().helpFile;
     if (helpFile.isEmpty()) {
-        MessageBox::show(
-            this,
-            QStringLiteral("Unable to display Help Contents. The Rollwright Help file is missing."),
-            MessageBox::Information, windowTitle());
+        MessageBox::show(this, HelpMissingText, MessageBox::Information, windowTitle());
         return;
     }
     // Whether the file exists is the viewer's business; only a viewer that
