@@ -29,9 +29,9 @@ bool isEnding();
 // reaches the event loop. A field left empty keeps the real one.
 struct Host
 {
-    std::function<void(int status)> quit; // instead of quitting
-    std::optional<QSize> screenSizeTwips; // another screen
-    QString directory;                    // the executable's directory
+    std::function<void(int status)> quit{}; // instead of quitting
+    std::optional<QSize> screenSizeTwips{}; // another screen
+    QString directory{};                    // the executable's directory
 };
 
 // The seam for tests: they stand in for the machine and stay alive when the
