@@ -1,11 +1,12 @@
-#include "frmDice.h"
-#include "frmReadMe.h"
-#include "help/HelpFileLoader.h"
-#include "help/HelpFileParser.h"
-#include "help/HelpIndex.h"
+// SPDX-License-Identifier: MIT
+#include <dice/RollInput.h>
+#include <help/HelpFileLoader.h>
+#include <help/HelpFileParser.h>
+#include <help/HelpIndex.h>
+#include <ui/info/frmReadMe.h>
+#include <ui/main/frmDice.h>
 
 #include <QTest>
-#include <dice/RollInput.h>
 
 // The help file that ships beside the programs.
 class ShippedHelpTest : public QObject

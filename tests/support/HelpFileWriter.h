@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QByteArray>
 #include <help/HelpFile.h>
+
+#include <QByteArray>
 
 namespace Help {
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+
 #include <cstddef>
 #include <string_view>
 

@@ -1,10 +1,13 @@
+// SPDX-License-Identifier: MIT
 #pragma once
+
+#include <dice/RollRequest.h>
 
 #include <QMainWindow>
 #include <QPointer>
+
 #include <array>
 #include <cstdint>
-#include <dice/RollRequest.h>
 #include <memory>
 
 class FormEvents;
