@@ -59,9 +59,9 @@ waitFor() {
 
 # A display of its own, with a fresh cookie that keeps other users' programs
 # off it. The server says its number once it accepts connections. The number
-# is drawn at random far above the ones other X servers take, and drawn again
-# if taken: a server whose lock file names a process this one cannot see (in
-# another container on a shared /tmp) would otherwise lose its display to it.
+# is drawn at random, far above the ones xvfb-run and other servers start
+# from, so that servers started at the same moment (ctest -j, other users on
+# the machine) do not race for one; drawn again if taken.
 export XAUTHORITY=$work/Xauthority
 cookie=$(mcookie)
 : >"$XAUTHORITY"
