@@ -151,7 +151,7 @@ private slots:
             QTest::mouseClick(f.button("cmdClear"), Qt::LeftButton);
         } else if (how == QLatin1String("access key")) {
             QTest::keyClick(start, Qt::Key_C, Qt::AltModifier);
-            QTest::qWaitFor([this] { return f.window->Sides() == 0; }, QueuedMs);
+            QVERIFY(QTest::qWaitFor([this] { return f.window->Sides() == 0; }, QueuedMs));
         } else if (how == QLatin1String("menu by keyboard")) {
             QTest::keyClick(start, Qt::Key_A, Qt::AltModifier);
             QVERIFY(QApplication::activePopupWidget());
