@@ -63,10 +63,10 @@ private slots:
         QTest::newRow("asked early, flags changed after") << true << true;
     }
 
-    // Centred on the screen by its outer size, as the main window places
-    // itself: the frame, title bar included, ends in the middle. Asked while
-    // the window is still being built, the window manager gives the answer
-    // it gives when asked at the placement.
+    // Placed by its outer size, frame and title bar included: here with the
+    // frame's lower right corner on a chosen point. Asked while the window
+    // is still being built, the window manager gives the answer it gives
+    // when asked at the placement.
     void aWindowPlacedByItsOuterSizeEndsWhereItMeant()
     {
         QFETCH(bool, askedEarly);
@@ -87,14 +87,11 @@ private slots:
         window.setWindowFlags(flags);
         window.setFixedSize(436, 347);
         const QSize screen = QGuiApplication::primaryScreen()->size();
+        const QPoint corner(screen.width() * 3 / 4, screen.height() * 3 / 4);
         WindowFrame::place(&window, [&] {
-            const float left =
-                (float(Twips::fromPixels(screen.width())) - float(Twips::outerWidth(&window))) /
-                2.0f;
-            const float top =
-                (float(Twips::fromPixels(screen.height())) - float(Twips::outerHeight(&window))) /
-                2.0f;
-            Twips::moveWindow(&window, left, top);
+            Twips::moveWindow(&window,
+                              float(Twips::fromPixels(corner.x()) - Twips::outerWidth(&window)),
+                              float(Twips::fromPixels(corner.y()) - Twips::outerHeight(&window)));
         });
         const bool knownBeforeShow = WindowFrame::isKnown(&window);
         QCOMPARE(knownBeforeShow, answers);
@@ -108,8 +105,8 @@ private slots:
 
         const QRect outer = window.frameGeometry();
         QVERIFY2(outer.size() != window.size(), "the window manager gave the window no frame");
-        QVERIFY(qAbs(outer.center().x() - screen.width() / 2) <= Slack);
-        QVERIFY(qAbs(outer.center().y() - screen.height() / 2) <= Slack);
+        QVERIFY(qAbs(outer.x() + outer.width() - corner.x()) <= Slack);
+        QVERIFY(qAbs(outer.y() + outer.height() - corner.y()) <= Slack);
         // Asked before the show, a window manager that answers leaves the
         // window where it first appears.
         if (knownBeforeShow) {
