@@ -1,5 +1,8 @@
 #include "AccessKeys.h"
 
+#include "KeyboardLayout.h"
+
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -23,13 +26,56 @@ void AccessKeys::install()
     }
 }
 
-bool AccessKeys::eventFilter(QObject* /*watched*/, QEvent* event)
+bool AccessKeys::pressAtOnce(QObject* watched, const QShortcutEvent* event)
+{
+    // Qt would click 100 ms later, from a timer: a key typed meanwhile would
+    // be handled before the button's Click.
+    auto* button = qobject_cast<QAbstractButton*>(watched);
+    if (!button || event->isAmbiguous() || event->key() != button->shortcut())
+        return false; // two controls with one key: Qt moves between them
+    if (!button->isEnabled())
+        return true;
+    if (button->isCheckable() && (button->focusPolicy() & Qt::ClickFocus))
+        button->setFocus(Qt::ShortcutFocusReason);
+    button->click();
+    return true;
+}
+
+bool AccessKeys::pressDigitOfKey(QObject* watched, const QKeyEvent* event)
+{
+    // Only a key that no access key took arrives here. On AZERTY the digits
+    // are the shifted level of their keys, yet Alt+6 means the key with 6 on
+    // it, Shift or not.
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (!(modifiers & Qt::AltModifier) || (modifiers & Qt::ControlModifier) ||
+        !watched->isWidgetType() || (event->key() >= Qt::Key_0 && event->key() <= Qt::Key_9))
+        return false;
+    const int digit = KeyboardLayout::digitOnKey(*event);
+    if (digit < 0)
+        return false;
+    // Sent again as Alt and its digit: the application tries its shortcuts on
+    // a key press that does not come from the keyboard before delivering it.
+    QKeyEvent again(QEvent::KeyPress, Qt::Key_0 + digit, Qt::AltModifier, QString::number(digit));
+    m_digitAgain = &again;
+    QCoreApplication::sendEvent(watched, &again);
+    const bool pressed = m_digitAgain != nullptr;
+    m_digitAgain = nullptr;
+    return pressed;
+}
+
+bool AccessKeys::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::Shortcut:
         if (QGuiApplication::keyboardModifiers() & Qt::AltModifier)
             m_altSpent = true;
-        return false;
+        return pressAtOnce(watched, static_cast<QShortcutEvent*>(event));
+    case QEvent::KeyPress:
+        if (event == m_digitAgain) {
+            m_digitAgain = nullptr; // no access key on that digit either
+            return true;
+        }
+        return pressDigitOfKey(watched, static_cast<QKeyEvent*>(event));
     case QEvent::KeyRelease:
         if (isAlt(event))
             m_altSpent = false;

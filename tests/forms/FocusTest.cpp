@@ -163,6 +163,7 @@ private slots:
         QTest::newRow("not handed back") << "never";
         QTest::newRow("handed back before the access key") << "before";
         QTest::newRow("handed back after the access key") << "after";
+        QTest::newRow("handed back after the access key's release") << "afterRelease";
     }
     void altThatPressedAnAccessKeyLeavesTheMenuBarAlone()
     {
@@ -182,14 +183,55 @@ private slots:
         QTest::keyPress(form->txtDigits, Qt::Key_D, Qt::AltModifier);
         if (altAgain == QLatin1String("after"))
             handBackAlt();
+        if (altAgain == QLatin1String("afterRelease")) {
+            QTest::keyRelease(QApplication::focusWidget(), Qt::Key_D);
+            handBackAlt();
+        }
         QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Alt);
         QTest::keyRelease(QApplication::focusWidget(), Qt::Key_D);
         QCOMPARE(QApplication::focusWidget(), form->options[3]);
-        QTRY_VERIFY(form->options[3]->isChecked());
+        QVERIFY(form->options[3]->isChecked());
         QVERIFY(!form->menuBar()->activeAction());
 
         QTest::keyClick(form->options[3], Qt::Key_Alt);
         QCOMPARE(QApplication::focusWidget(), form->menuBar());
+    }
+
+    // An access key's Click runs before the next key is read, also when the
+    // keys come back to back, as from a fast typist or a macro tool.
+    void accessKeysActBeforeTheNextKey_data()
+    {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QStringList>("log");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("option, then Enter")
+            << QStringList{"alt+b", "enter"} << QStringList{"Option 1", "Click cmdDefault"} << "12";
+        QTest::newRow("the same button twice")
+            << QStringList{"alt+g", "alt+g"} << QStringList{"Click cmdDefault", "Click cmdDefault"}
+            << "12";
+        QTest::newRow("a button that enters the field, then a digit")
+            << QStringList{"alt+o", "7"}
+            << QStringList{"Click cmdOther", "GotFocus txtDigits", "KeyPress txtDigits 55"} << "7";
+    }
+    void accessKeysActBeforeTheNextKey()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(QStringList, log);
+        QFETCH(QString, field);
+        connect(form->cmdOther, &QPushButton::clicked, form,
+                [this] { form->events->moveFocus(form->txtDigits); });
+        caretInsideTheField();
+        for (const QString& key : keys) {
+            QWidget* target = QApplication::focusWidget();
+            if (key.startsWith(QLatin1String("alt+")))
+                QTest::keyClick(target, key.back().toLatin1(), Qt::AltModifier);
+            else if (key == QLatin1String("enter"))
+                QTest::keyClick(target, Qt::Key_Return);
+            else
+                QTest::keyClicks(target, key);
+        }
+        QCOMPARE(form->log, log);
+        QCOMPARE(form->txtDigits->text(), field);
     }
 
     // A menu item that moves the focus to the control that had it before
