@@ -75,9 +75,14 @@ bool AccessKeys::eventFilter(QObject* watched, QEvent* event)
             m_digitAgain = nullptr; // no access key on that digit either
             return true;
         }
+        // Alt reached the controls: nothing will hand it back later.
+        if (isAlt(event) && (watched->isWidgetType() || !event->spontaneous()))
+            m_altHeldBack = false;
         return pressDigitOfKey(watched, static_cast<QKeyEvent*>(event));
     case QEvent::KeyRelease:
-        if (isAlt(event))
+        // A held-back press comes back before its release does, but perhaps
+        // after the real release: the spent Alt lasts until then.
+        if (isAlt(event) && !m_altHeldBack)
             m_altSpent = false;
         return false;
     case QEvent::ShortcutOverride:
@@ -87,6 +92,7 @@ bool AccessKeys::eventFilter(QObject* watched, QEvent* event)
         // after its access key is the old one, and the control takes it.
         if (event->spontaneous()) {
             m_altSpent = false;
+            m_altHeldBack = true;
             return false;
         }
         if (m_altSpent) {
