@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <forms/AccessKeys.h>
-
-#include "KeyboardLayout.h"
+#include <forms/KeyboardLayout.h>
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,12 +1,14 @@
-#include "KeyboardLayout.h"
+// SPDX-License-Identifier: MIT
+#include <forms/KeyboardLayout.h>
 
 #include <QGuiApplication>
 #include <QKeyEvent>
 
 #ifdef ROLLWRIGHT_HAVE_XKB
+#include <xkbcommon/xkbcommon-x11.h>
+
 #include <cstdint>
 #include <memory>
-#include <xkbcommon/xkbcommon-x11.h>
 #endif
 
 namespace KeyboardLayout {
