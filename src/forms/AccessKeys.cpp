@@ -48,8 +48,9 @@ bool AccessKeys::pressDigitOfKey(QObject* watched, const QKeyEvent* event)
     // it, Shift or not.
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     if (!(modifiers & Qt::AltModifier) || (modifiers & Qt::ControlModifier) ||
-        !watched->isWidgetType() || (event->key() >= Qt::Key_0 && event->key() <= Qt::Key_9))
-        return false;
+        watched != QApplication::focusWidget() ||
+        (event->key() >= Qt::Key_0 && event->key() <= Qt::Key_9))
+        return false; // once, at the control, not again as it goes up to its window
     const int digit = KeyboardLayout::digitOnKey(*event);
     if (digit < 0)
         return false;

@@ -11,9 +11,9 @@ class QShortcutEvent;
 // it holds each key press and release back until the screen readers have
 // seen it and then delivers it again, in order, so a slow reply lets Alt
 // arrive a second time after its access key, even after the real release,
-// and arm the menu bar anew. An access key presses its button
-// at once, before the next key is read, and one on a digit answers to the key
-// that carries the digit on the user's layout. One filter for the program.
+// and arm the menu bar anew. An access key presses its button at once, before
+// the next key is read, and one on a digit answers to the key that carries
+// the digit on the user's layout. One filter for the program.
 class AccessKeys : public QObject
 {
     Q_OBJECT
