@@ -4,6 +4,7 @@
 #include "TestForm.h"
 
 #include <QPointer>
+
 #include <utility>
 
 using namespace FormTesting;
