@@ -186,20 +186,6 @@ private slots:
         QCOMPARE(f.quitStatus, 0);
     }
 
-    // Keys typed back to back act in order: the access key's choice or
-    // command is done before the next key is read.
-    void accessKeysActBeforeTheNextKey()
-    {
-        QTest::keyClick(f.edit("txtNumDice"), Qt::Key_6, Qt::AltModifier);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QVERIFY(f.boxes.isEmpty()); // no "You must select a Die Type."
-        QVERIFY(!f.box("txtIndivRolls")->toPlainText().isEmpty());
-
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("3"));
-        QCOMPARE(f.edit("txtNumDice")->text(), QStringLiteral("3"));
-    }
-
     void altAOpensTheActionMenu()
     {
         QTest::keyClick(f.edit("txtNumDice"), Qt::Key_A, Qt::AltModifier);
