@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "CenterOverMainWindow.h"
+#include "Contrast.h"
 #include "Fonts.h"
 #include "FormEvents.h"
 #include "Identity.h"
@@ -10,6 +11,7 @@
 #include "frmReadMe.h"
 #include "ui_frmAbout.h"
 
+#include <QEvent>
 #include <QIcon>
 #include <QPalette>
 #include <QPixmap>
@@ -61,10 +63,7 @@ frmAbout::frmAbout(QWidget* mainWindow)
     setFixedSize(Twips::toPixels(ClientWidthTwips), Twips::toPixels(ClientHeightTwips));
 
     m_ui->picIcon->setPixmap(QPixmap(QStringLiteral(":/images/dice.png")));
-    setColour(m_ui->lblTitle, QPalette::WindowText, Qt::black);
-    setColour(m_ui->lblDisclaimer, QPalette::WindowText, Qt::black);
-    setColour(m_ui->Line1_1, QPalette::Window, QColor(128, 128, 128));
-    setColour(m_ui->Line1_0, QPalette::Window, QColor(255, 255, 255));
+    applyColours();
 
     m_events = new FormEvents(this);
     m_events->setDefaultButton(m_ui->cmdOK);
@@ -109,6 +108,30 @@ void frmAbout::Form_Load()
     setCaption(m_ui->lblCredits, m_creditsText);
     setCaption(m_ui->lblDisclaimer, m_disclaimerText);
     setCaption(m_ui->lblDiceCredit, m_diceCreditText);
+}
+
+void frmAbout::applyColours()
+{
+    // Black text and a grey-and-white rule suit a light window; on a dark
+    // one black would hide the title and the white line would glare, so
+    // the theme's own colours take their place there.
+    const QPalette& window = palette();
+    const bool light =
+        Contrast::ratio(Qt::black, window.color(QPalette::Window)) >= Contrast::Readable;
+    const QColor text = light ? QColor(Qt::black) : window.color(QPalette::WindowText);
+    setColour(m_ui->lblTitle, QPalette::WindowText, text);
+    setColour(m_ui->lblDisclaimer, QPalette::WindowText, text);
+    setColour(m_ui->Line1_1, QPalette::Window,
+              light ? QColor(128, 128, 128) : window.color(QPalette::Shadow));
+    setColour(m_ui->Line1_0, QPalette::Window,
+              light ? QColor(255, 255, 255) : window.color(QPalette::Light));
+}
+
+void frmAbout::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        applyColours();
 }
 
 void frmAbout::setCaption(QLabel* label, const QString& text)

@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "FormEvents.h"
 #include "Program.h"
+#include "ScaledFrames.h"
 #include "Twips.h"
 #include "Windows1252.h"
 #include "ui_frmReadMe.h"
@@ -54,6 +55,7 @@ frmReadMe::frmReadMe(QWidget* mainWindow)
     m_ui->txtReadMe->setFont(Fonts::readMeText());
     m_ui->txtReadMe->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     m_ui->txtReadMe->setPlainText(NotFoundText);
+    ScaledFrames::keep(this);
 
     m_events = new FormEvents(this);
     m_events->setDefaultButton(m_ui->cmdOk);

@@ -6,6 +6,7 @@
 #include "ListAccessibility.h"
 #include "OptionGroup.h"
 #include "Program.h"
+#include "ScaledFrames.h"
 #include "Twips.h"
 #include "WindowFrame.h"
 #include "ui_frmDice.h"
@@ -37,6 +38,7 @@ frmDice::frmDice(Dice::RandomSource& source, QWidget* parent)
         icon.addFile(QStringLiteral(":/icons/rollwright-%1.png").arg(size));
     setWindowIcon(icon);
     applyFonts();
+    ScaledFrames::keep(this);
 
     optDieType = {m_ui->optDieType_0, m_ui->optDieType_1, m_ui->optDieType_2,  m_ui->optDieType_3,
                   m_ui->optDieType_4, m_ui->optDieType_5, m_ui->optDieType_6,  m_ui->optDieType_7,
