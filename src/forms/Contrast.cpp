@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "Contrast.h"
+#include <forms/Contrast.h>
 
 #include <algorithm>
 #include <cmath>

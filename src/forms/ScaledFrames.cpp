@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ScaledFrames.h"
+#include <forms/ScaledFrames.h>
 
 #include <QEvent>
 #include <QImage>
@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
+
 #include <cmath>
 
 namespace {
