@@ -2,12 +2,18 @@
 #include <dice/NumberText.h>
 #include <dice/RollInput.h>
 
+// Marks the messages for the translation tools: the window shows each in the
+// user's language, under the context "RollInput".
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace Dice {
 
 namespace {
 
-constexpr const char* DieRollTitle = "Die Roll Error";
-constexpr const char* CustomDieRollTitle = "Custom Die Roll Error";
+constexpr const char* DieRollTitle = QT_TRANSLATE_NOOP("RollInput", "Die Roll Error");
+constexpr const char* CustomDieRollTitle = QT_TRANSLATE_NOOP("RollInput", "Custom Die Roll Error");
 
 RollInputError Refusal(const char* message, RollField focus)
 {
@@ -41,50 +47,63 @@ RollValidation ValidateRollInput(const RollInput& input)
     request.Sides = input.Sides;
     request.DieType = DieTypeOf(input.Sides, input.CustomSelected);
     if (input.Sides == NoSides || request.DieType < 0)
-        return refuse({"You must select a Die Type.", DieRollTitle, RollField::None});
+        return refuse({QT_TRANSLATE_NOOP("RollInput", "You must select a Die Type."), DieRollTitle,
+                       RollField::None});
 
     if (request.DieType == CustomDieType) {
         const double low = LeadingNumber(input.CustomDieLowText);
         if (low > 999)
             return refuse(
-                Refusal("Your Lower Limit must be less than 1000", RollField::CustomDieLow));
+                Refusal(QT_TRANSLATE_NOOP("RollInput", "Your Lower Limit must be less than 1000"),
+                        RollField::CustomDieLow));
         request.CustomDieLow = ToInt16Rounded(low);
         validation.LowerLimitWasEmpty = input.CustomDieLowText.empty();
 
         const double high = LeadingNumber(input.CustomDieHighText);
         if (high > 1000)
             return refuse(
-                Refusal("Your Upper Limit must be 1000 or less!", RollField::CustomDieHigh));
+                Refusal(QT_TRANSLATE_NOOP("RollInput", "Your Upper Limit must be 1000 or less!"),
+                        RollField::CustomDieHigh));
         request.CustomDieHigh = ToInt16Rounded(high);
 
         if (request.CustomDieLow < 0)
-            return refuse(Refusal("The Lower Limit for your Custom Die Type must be 0 or greater.",
-                                  RollField::CustomDieLow));
+            return refuse(Refusal(
+                QT_TRANSLATE_NOOP("RollInput",
+                                  "The Lower Limit for your Custom Die Type must be 0 or greater."),
+                RollField::CustomDieLow));
         if (request.CustomDieHigh == 0)
-            return refuse(Refusal("You must select an Upper Limit for your Custom Die Type.",
-                                  RollField::CustomDieHigh));
+            return refuse(Refusal(
+                QT_TRANSLATE_NOOP("RollInput",
+                                  "You must select an Upper Limit for your Custom Die Type."),
+                RollField::CustomDieHigh));
         if (request.CustomDieLow > request.CustomDieHigh)
-            return refuse(Refusal("Your Lower Limit is higher than your Upper Limit!",
-                                  RollField::CustomDieLow));
+            return refuse(Refusal(
+                QT_TRANSLATE_NOOP("RollInput", "Your Lower Limit is higher than your Upper Limit!"),
+                RollField::CustomDieLow));
         if (request.CustomDieLow == request.CustomDieHigh)
-            return refuse(Refusal("Your Lower Limit is the same as your Upper Limit!",
-                                  RollField::CustomDieLow));
+            return refuse(Refusal(
+                QT_TRANSLATE_NOOP("RollInput", "Your Lower Limit is the same as your Upper Limit!"),
+                RollField::CustomDieLow));
     }
 
     const double rollModifier = LeadingNumber(input.RollModifierText);
     if (rollModifier < -1000 || rollModifier > 1000)
         return refuse(
-            Refusal("Roll Modifier must be between -1000 and 1000.", RollField::RollModifier));
+            Refusal(QT_TRANSLATE_NOOP("RollInput", "Roll Modifier must be between -1000 and 1000."),
+                    RollField::RollModifier));
     const double dieModifier = LeadingNumber(input.DieModifierText);
     if (dieModifier < -100 || dieModifier > 100)
         return refuse(
-            Refusal("Die Modifier must be between -100 and 100.", RollField::DieModifier));
+            Refusal(QT_TRANSLATE_NOOP("RollInput", "Die Modifier must be between -100 and 100."),
+                    RollField::DieModifier));
     request.RollModifier = ToInt16Rounded(rollModifier);
     request.DieModifier = ToInt16Rounded(dieModifier);
 
     const double numDice = LeadingNumber(input.NumDiceText);
     if (numDice > 1000)
-        return refuse(Refusal("Sorry you only have 1000 dice in your dice bag!", RollField::None));
+        return refuse(Refusal(
+            QT_TRANSLATE_NOOP("RollInput", "Sorry you only have 1000 dice in your dice bag!"),
+            RollField::None));
     // A negative count passes, as the window's key filter keeps it out of
     // typed input; the engine draws nothing for it.
     request.NumDice = ToInt16Rounded(numDice);

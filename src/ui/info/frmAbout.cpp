@@ -29,13 +29,12 @@ const QString RightsNotice = QString::fromUtf8(Identity::Copyright);
 const QString MakerEmail = QString::fromUtf8(Identity::Email);
 const QString MakerWebpage = QString::fromUtf8(Identity::Homepage);
 const QString FirstProgrammer = QString::fromUtf8(Identity::Vendor);
-const QString SecondProgrammer =
-    QStringLiteral("%1 contributors").arg(QString::fromUtf8(Identity::Title));
-const QString DisclaimerLine1 = QStringLiteral("%1 is free software under the MIT License.")
-                                    .arg(QString::fromUtf8(Identity::Title));
-const QString DisclaimerLine2 = QStringLiteral("It comes without any warranty.");
-const QString DiceArtist = SecondProgrammer;
 const QString DiceArtistEmail = QStringLiteral("art@example.org");
+
+QString secondProgrammer()
+{
+    return frmAbout::tr("%1 contributors").arg(QString::fromUtf8(Identity::Title));
+}
 
 QString blanks(int count)
 {
@@ -83,27 +82,29 @@ void frmAbout::Form_Load()
     CenterOverMainWindow(this, m_mainWindow);
 
     const AppSettings& app = AppSettings::get();
-    m_titleText = app.title + QStringLiteral("       Version ") +
-                  QString::number(app.versionMajor) + QLatin1Char('.') +
-                  QString::number(app.versionMinor) + QString::number(app.versionRevision) +
-                  LineBreakPair + LineBreakPair + RightsNotice;
+    m_titleText = app.title + tr("       Version ") + QString::number(app.versionMajor) +
+                  QLatin1Char('.') + QString::number(app.versionMinor) +
+                  QString::number(app.versionRevision) + LineBreakPair + LineBreakPair +
+                  RightsNotice;
 
     m_creditsText =
         QStringList{
-            QStringLiteral("E-Mail:") + blanks(8) + MakerEmail,
+            tr("E-Mail:") + blanks(8) + MakerEmail,
             QString(),
-            QStringLiteral("Webpage:") + blanks(2) + MakerWebpage,
+            tr("Webpage:") + blanks(2) + MakerWebpage,
             QString(),
             QString(),
-            QStringLiteral("Programmers:") + blanks(3) + FirstProgrammer,
-            blanks(25) + SecondProgrammer,
+            tr("Programmers:") + blanks(3) + FirstProgrammer,
+            blanks(25) + secondProgrammer(),
         }
             .join(LineBreakPair);
 
-    m_disclaimerText = DisclaimerLine1 + LineBreakPair + DisclaimerLine2;
+    m_disclaimerText =
+        tr("%1 is free software under the MIT License.").arg(QString::fromUtf8(Identity::Title)) +
+        LineBreakPair + tr("It comes without any warranty.");
 
-    m_diceCreditText = QStringLiteral("Dice images by ") + DiceArtist + QLatin1Char('.') +
-                       LineBreakPair + QStringLiteral("Contact:") + blanks(2) + DiceArtistEmail;
+    m_diceCreditText = tr("Dice images by ") + secondProgrammer() + QLatin1Char('.') +
+                       LineBreakPair + tr("Contact:") + blanks(2) + DiceArtistEmail;
 
     setCaption(m_ui->lblTitle, m_titleText);
     setCaption(m_ui->lblCredits, m_creditsText);

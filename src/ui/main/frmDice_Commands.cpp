@@ -56,8 +56,7 @@ void frmDice::showHelp(int command)
     const QString helpFile = AppSettings::get().helpFile;
     if (helpFile.isEmpty()) {
         MessageBox::show(
-            this,
-            QStringLiteral("Unable to display Help Contents. The Rollwright Help file is missing."),
+            this, tr("Unable to display Help Contents. The Rollwright Help file is missing."),
             MessageBox::Information, windowTitle());
         return;
     }
