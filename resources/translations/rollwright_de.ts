@@ -176,27 +176,27 @@
     </message>
     <message>
         <source>Your Lower Limit must be less than 1000</source>
-        <translation>Ihre Untergrenze muss kleiner als 1000 sein</translation>
+        <translation>Ihr Minimum muss kleiner als 1000 sein</translation>
     </message>
     <message>
         <source>Your Upper Limit must be 1000 or less!</source>
-        <translation>Ihre Obergrenze darf höchstens 1000 sein!</translation>
+        <translation>Ihr Maximum darf höchstens 1000 sein!</translation>
     </message>
     <message>
         <source>The Lower Limit for your Custom Die Type must be 0 or greater.</source>
-        <translation>Die Untergrenze Ihres eigenen Würfels muss 0 oder größer sein.</translation>
+        <translation>Das Minimum Ihres eigenen Würfels muss 0 oder größer sein.</translation>
     </message>
     <message>
         <source>You must select an Upper Limit for your Custom Die Type.</source>
-        <translation>Sie müssen eine Obergrenze für Ihren eigenen Würfel angeben.</translation>
+        <translation>Sie müssen ein Maximum für Ihren eigenen Würfel angeben.</translation>
     </message>
     <message>
         <source>Your Lower Limit is higher than your Upper Limit!</source>
-        <translation>Ihre Untergrenze ist höher als Ihre Obergrenze!</translation>
+        <translation>Ihr Minimum ist höher als Ihr Maximum!</translation>
     </message>
     <message>
         <source>Your Lower Limit is the same as your Upper Limit!</source>
-        <translation>Ihre Untergrenze ist gleich Ihrer Obergrenze!</translation>
+        <translation>Ihr Minimum ist gleich Ihrem Maximum!</translation>
     </message>
     <message>
         <source>Roll Modifier must be between -1000 and 1000.</source>
@@ -259,7 +259,7 @@
     </message>
     <message>
         <source>%1 is free software under the MIT License.</source>
-        <translation>%1 ist freie Software unter der MIT-Lizenz.</translation>
+        <translation>%1 ist freie Software (MIT-Lizenz).</translation>
     </message>
     <message>
         <source>It comes without any warranty.</source>
@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>Dice images by </source>
-        <translation>Würfelbilder von </translation>
+        <translation>Würfelbilder: </translation>
     </message>
     <message>
         <source>Contact:</source>
@@ -478,19 +478,19 @@
     </message>
     <message>
         <source>&amp;Lower  Limit</source>
-        <translation>&amp;Untergrenze</translation>
+        <translation>&amp;Minimum</translation>
     </message>
     <message>
         <source>Lower Limit</source>
-        <translation>Untergrenze</translation>
+        <translation>Minimum</translation>
     </message>
     <message>
         <source>&amp;Upper  Limit</source>
-        <translation>&amp;Obergrenze</translation>
+        <translation>Ma&amp;ximum</translation>
     </message>
     <message>
         <source>Upper Limit</source>
-        <translation>Obergrenze</translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>&amp;Roll Dice</source>
@@ -498,7 +498,7 @@
     </message>
     <message>
         <source>&amp;Clear Results</source>
-        <translation>Ergebnisse &amp;leeren</translation>
+        <translation>&amp;Leeren</translation>
     </message>
     <message>
         <source>&amp;About</source>

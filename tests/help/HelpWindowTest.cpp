@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 
 #include <algorithm>
@@ -79,6 +80,7 @@ private slots:
         theme.setColor(QPalette::Link, link);
         QApplication::setPalette(theme);
         const auto restore = qScopeGuard([&] { QApplication::setPalette(saved); });
+        QCoreApplication::processEvents(); // the open window hears of it
         qInfo("the theme's link: %.2f:1", Contrast::ratio(link, base));
 
         const QString path = writeHelpFile(m_dir, QStringLiteral("link.hlp"),

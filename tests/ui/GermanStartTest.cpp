@@ -6,7 +6,6 @@
 #include "MainWindowFixture.h"
 
 #include <QMenu>
-#include <QTimer>
 
 class GermanStartTest : public QObject
 {
@@ -37,18 +36,17 @@ private slots:
     void contextMenu()
     {
         QLineEdit* field = m_main.edit("txtNumDice");
-        QStringList items;
-        QTimer::singleShot(0, [&] {
-            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-                for (QAction* action : menu->actions()) {
-                    if (!action->isSeparator())
-                        items.append(action->text().section(QLatin1Char('\t'), 0, 0));
-                }
-                menu->close();
-            }
-        });
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(4, 4));
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(4, 4),
+                                field->mapToGlobal(QPoint(4, 4)));
         QApplication::sendEvent(field, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QStringList items;
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator())
+                items.append(action->text().section(QLatin1Char('\t'), 0, 0));
+        }
+        menu->close();
         QCOMPARE(items, QStringList({"&Rückgängig", "Wieder&herstellen", "&Ausschneiden",
                                      "&Kopieren", "Einf&ügen", "Löschen", "Alles auswählen"}));
     }
