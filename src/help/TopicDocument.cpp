@@ -5,6 +5,7 @@
 #include <QPalette>
 #include <QTextBlock>
 #include <QTextCursor>
+
 #include <algorithm>
 #include <cmath>
 
