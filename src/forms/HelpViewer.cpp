@@ -2,6 +2,7 @@
 #include <forms/HelpViewer.h>
 #include <forms/Program.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -19,15 +20,18 @@ void startDetached(const Request& request)
     const QFileInfo info(request.program);
     if (!info.exists())
         throw std::runtime_error(
-            QStringLiteral("The help viewer %1 was not found.").arg(request.program).toStdString());
+            QCoreApplication::translate("HelpViewer", "The help viewer %1 was not found.")
+                .arg(request.program)
+                .toStdString());
     QProcess process;
     process.setProgram(request.program);
     process.setArguments(request.arguments);
     process.setStandardInputFile(QProcess::nullDevice());
     if (!process.startDetached())
-        throw std::runtime_error(QStringLiteral("The help viewer %1 could not be started: %2")
-                                     .arg(request.program, process.errorString())
-                                     .toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("HelpViewer", "The help viewer %1 could not be started: %2")
+                .arg(request.program, process.errorString())
+                .toStdString());
 }
 
 Starter& starter()

@@ -118,6 +118,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent)
     m_topicDocument = new TopicDocument(m_topicView);
     m_topicDocument->setDefaultFont(m_topicView->document()->defaultFont());
     m_topicDocument->setDocumentMargin(12);
+    m_topicDocument->setLinkColour(TopicDocument::readableLinkColour(palette()));
     m_topicView->setDocument(m_topicDocument);
 
     auto* splitter = new QSplitter(Qt::Horizontal);
@@ -309,6 +310,20 @@ void HelpWindow::render(const Page& page)
     }
     m_topicView->verticalScrollBar()->setValue(0);
     syncContentsSelection();
+}
+
+void HelpWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange)
+        return;
+    // A theme switched while the window is open recolours the shown topic's links.
+    m_topicDocument->setLinkColour(TopicDocument::readableLinkColour(palette()));
+    if (m_current) {
+        const int at = m_topicView->verticalScrollBar()->value();
+        render(*m_current);
+        m_topicView->verticalScrollBar()->setValue(at);
+    }
 }
 
 void HelpWindow::showMessage(const QString& html)

@@ -71,6 +71,7 @@ private:
     void displaySelectedKeyword();
     void syncContentsSelection();
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
     HelpFile m_file;
     HelpIndex m_index;

@@ -5,6 +5,7 @@
 #include <help/HelpWindow.h>
 #include <help/TerminationSignals.h>
 #include <settings/Identity.h>
+#include <settings/Translations.h>
 
 #include <QApplication>
 #include <QFileInfo>
@@ -58,6 +59,7 @@ int main(int argc, char* argv[])
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("rollwright-help"));
     QApplication::setApplicationVersion(QString::fromUtf8(Identity::Version));
+    Translations::load();
 
     Help::HelpRequest request = commandLine.request;
     request.file = Help::canonicalHelpPath(request.file);
