@@ -2,6 +2,7 @@
 
 #include "AccessKeys.h"
 #include "KeyAscii.h"
+#include "ListPopup.h"
 #include "Program.h"
 
 #include <QAbstractButton>
@@ -79,6 +80,7 @@ void FormEvents::makeEditableList(QComboBox* list)
     list->setEditable(true);
     list->setCompleter(nullptr);
     list->setInsertPolicy(QComboBox::NoInsert);
+    ListPopup::bound(list);
     watch(list);
     m_editableLists.insert(list);
 }
