@@ -1,9 +1,9 @@
-#include "FormEvents.h"
-
-#include "AccessKeys.h"
-#include "KeyAscii.h"
-#include "ListPopup.h"
-#include "Program.h"
+// SPDX-License-Identifier: MIT
+#include <forms/AccessKeys.h>
+#include <forms/FormEvents.h>
+#include <forms/KeyAscii.h>
+#include <forms/ListPopup.h>
+#include <forms/Program.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QWidget>
+
 #include <utility>
 
 namespace {

@@ -1,11 +1,12 @@
-#include "HelpViewer.h"
-
-#include "Program.h"
+// SPDX-License-Identifier: MIT
+#include <forms/HelpViewer.h>
+#include <forms/Program.h>
 
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+
 #include <stdexcept>
 #include <utility>
 

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>
 #include <QStringList>
+
 #include <functional>
 
 // Hands help requests to the help viewer program, rollwright-help, which

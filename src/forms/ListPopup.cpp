@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ListPopup.h"
+#include <forms/ListPopup.h>
 
 #include <QApplication>
 #include <QComboBox>

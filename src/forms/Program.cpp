@@ -1,12 +1,13 @@
-#include "Program.h"
-
-#include "MessageBox.h"
-#include "Twips.h"
+// SPDX-License-Identifier: MIT
+#include <forms/MessageBox.h>
+#include <forms/Program.h>
+#include <forms/Twips.h>
 
 #include <QApplication>
 #include <QDialog>
 #include <QScreen>
 #include <QWidget>
+
 #include <exception>
 #include <utility>
 

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QSize>
 #include <QString>
+
 #include <functional>
 #include <optional>
 

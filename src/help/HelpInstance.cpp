@@ -1,4 +1,5 @@
-#include "HelpInstance.h"
+// SPDX-License-Identifier: MIT
+#include <help/HelpInstance.h>
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
@@ -10,11 +11,12 @@
 #include <QTimer>
 
 #ifdef Q_OS_UNIX
-#include <cerrno>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
+
+#include <cerrno>
 #endif
 
 namespace Help {

@@ -1,6 +1,6 @@
-#include "AppSettings.h"
-
-#include "Identity.h"
+// SPDX-License-Identifier: MIT
+#include <settings/AppSettings.h>
+#include <settings/Identity.h>
 
 #include <QCoreApplication>
 

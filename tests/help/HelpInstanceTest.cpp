@@ -1,7 +1,8 @@
-#include "help/HelpInstance.h"
+// SPDX-License-Identifier: MIT
+#include <help/HelpInstance.h>
+#include <help/HelpWindow.h>
 
 #include "HelpTestFiles.h"
-#include "help/HelpWindow.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,12 +13,14 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QThread>
-#include <cstring>
+
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <cstring>
 
 using Help::ForwardResult;
 using Help::HelpRequest;

@@ -1,11 +1,14 @@
+// SPDX-License-Identifier: MIT
+#include <help/HelpInstance.h>
+
 #include "HelpTestFiles.h"
-#include "help/HelpInstance.h"
 
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTest>
+
 #include <sys/stat.h>
 
 // The program's exit codes and output, for what it can do without a window.

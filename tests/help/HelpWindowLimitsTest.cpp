@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: MIT
+#include <help/HelpWindow.h>
+
 #include "HelpTestFiles.h"
-#include "help/HelpWindow.h"
 
 #include <QDesktopServices>
 #include <QElapsedTimer>
@@ -8,6 +10,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
+
 #include <sys/stat.h>
 
 using Mode = Help::HelpRequest::Mode;

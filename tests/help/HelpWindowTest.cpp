@@ -1,4 +1,5 @@
-#include "help/HelpWindow.h"
+// SPDX-License-Identifier: MIT
+#include <help/HelpWindow.h>
 
 #include "HelpTestFiles.h"
 

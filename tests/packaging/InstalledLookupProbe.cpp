@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Copied beside an installed Rollwright and started through a symlink, this
 // reports where the program's own code looks for its files from there:
 //   directory DIR      the program's directory
@@ -6,10 +7,11 @@
 // one line each, the fields separated by tabs.
 // It runs the main window's menu actions and the read-me viewer's load
 // handler, with only the starting of the help viewer captured.
-#include "HelpViewer.h"
-#include "Program.h"
-#include "frmDice.h"
-#include "frmReadMe.h"
+#include <dice/RandomSource.h>
+#include <forms/HelpViewer.h>
+#include <forms/Program.h>
+#include <ui/info/frmReadMe.h>
+#include <ui/main/frmDice.h>
 
 #include <QAction>
 #include <QApplication>
@@ -17,7 +19,6 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextStream>
-#include <dice/RandomSource.h>
 
 int main(int argc, char* argv[])
 {

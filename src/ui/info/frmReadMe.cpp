@@ -1,11 +1,12 @@
-#include "frmReadMe.h"
+// SPDX-License-Identifier: MIT
+#include <forms/Fonts.h>
+#include <forms/FormEvents.h>
+#include <forms/Program.h>
+#include <forms/Twips.h>
+#include <ui/info/CenterOverMainWindow.h>
+#include <ui/info/Windows1252.h>
+#include <ui/info/frmReadMe.h>
 
-#include "CenterOverMainWindow.h"
-#include "Fonts.h"
-#include "FormEvents.h"
-#include "Program.h"
-#include "Twips.h"
-#include "Windows1252.h"
 #include "ui_frmReadMe.h"
 
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPixmap>
+
 #include <algorithm>
 
 namespace {
