@@ -49,7 +49,10 @@ if [[ ! -S $runtime/$socket ]]; then
 fi
 sleep 0.5
 
-XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland \
+# A headless weston has no seat, which a desktop always has; without one, Qt
+# 6.4's Wayland text input crashes when a popup opens. The compose input
+# context stands in for it.
+XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland QT_IM_MODULE=compose \
     timeout 150 "$@"
 status=$?
 if ((status != 0 && status != 77)); then

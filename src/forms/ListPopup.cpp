@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QPointer>
 #include <QProxyStyle>
 #include <QStyleFactory>
 
@@ -27,21 +26,14 @@ public:
     }
 };
 
-QStyle* dropDownStyle()
-{
-    static QPointer<QStyle> style;
-    if (!style) {
-        style = new DropDownStyle(QStyleFactory::create(QApplication::style()->name()));
-        style->setParent(qApp);
-    }
-    return style;
-}
-
 } // namespace
 
 void bound(QComboBox* list)
 {
-    list->setStyle(dropDownStyle());
+    // The style the application has now; the list owns it.
+    auto* style = new DropDownStyle(QStyleFactory::create(QApplication::style()->name()));
+    style->setParent(list);
+    list->setStyle(style);
     list->setMaxVisibleItems(VisibleEntries);
 }
 

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
 #include <QTextStream>
 
 #include <cstdio>
@@ -58,6 +59,12 @@ int main(int argc, char* argv[])
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("rollwright-help"));
     QApplication::setApplicationVersion(QString::fromUtf8(Identity::Version));
+    // The Wayland app id: docks find the viewer's name and icon in this entry.
+    QApplication::setDesktopFileName(QString::fromUtf8(Identity::HelpAppId));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/help-icons/%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
 
     Help::HelpRequest request = commandLine.request;
     request.file = Help::canonicalHelpPath(request.file);
