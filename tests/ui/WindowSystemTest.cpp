@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
+
 #include <cstring>
 #include <functional>
 
@@ -130,6 +131,17 @@ private:
     QDeadlineTimer m_deadline;
 };
 
+// The platform's warnings, but for the test library's own.
+QStringList warnings;
+QtMessageHandler previousHandler = nullptr;
+void recordWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg &&
+        !message.startsWith(QLatin1String("qWaitForWindowActive")))
+        warnings << message;
+    previousHandler(type, context, message);
+}
+
 } // namespace
 
 class WindowSystemTest : public QObject
@@ -160,8 +172,16 @@ private slots:
         if (QGuiApplication::platformName() == QLatin1String("offscreen"))
             QSKIP("needs a window system (tests/with-wayland.sh, tests/with-window-manager.sh)");
         QApplication::setCursorFlashTime(0); // a caret that does not blink looks the same twice
+        previousHandler = qInstallMessageHandler(recordWarning);
     }
-    void cleanup() { f.stop(); }
+    void cleanupTestCase() { qInstallMessageHandler(previousHandler); }
+    void init() { warnings.clear(); }
+    // Nothing runs that the window system does not offer.
+    void cleanup()
+    {
+        f.stop();
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
+    }
 
     void everyControlRepaintsAfterAWindowClosed_data()
     {
