@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
+#include <forms/ActivationToken.h>
 #include <forms/HelpViewer.h>
 #include <forms/Program.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -30,6 +32,13 @@ void startDetached(const Request& request)
     process.setProgram(request.program);
     process.setArguments(request.arguments);
     process.setStandardInputFile(QProcess::nullDevice());
+    // Only a token asked for this request: one this program was started
+    // with is spent.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_ACTIVATION_TOKEN"));
+    if (!request.activationToken.isEmpty())
+        environment.insert(QStringLiteral("XDG_ACTIVATION_TOKEN"), request.activationToken);
+    process.setProcessEnvironment(environment);
     if (!process.startDetached())
         throw std::runtime_error(QStringLiteral("The help viewer %1 could not be started: %2")
                                      .arg(request.program, process.errorString())
@@ -68,7 +77,9 @@ Request requestFor(const QString& helpFile, int command, const QString& keyword)
 
 void request(const QString& helpFile, int command, const QString& keyword)
 {
-    starter()(requestFor(helpFile, command, keyword));
+    Request r = requestFor(helpFile, command, keyword);
+    r.activationToken = ActivationToken::requestFor(QApplication::activeWindow());
+    starter()(r);
 }
 
 void setStarterForTests(Starter s)

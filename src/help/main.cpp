@@ -68,6 +68,9 @@ int main(int argc, char* argv[])
 
     Help::HelpRequest request = commandLine.request;
     request.file = Help::canonicalHelpPath(request.file);
+    // The token the asking program got for this request: the running viewer
+    // needs it to come forward, or this process does for its own window.
+    request.activationToken = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
 
     Help::quitOnTerminationSignals();
     Help::HelpInstanceServer server(request.file);
@@ -91,5 +94,7 @@ int main(int argc, char* argv[])
     printDiagnostics(err, window.helpFile());
     err.flush();
     window.show();
+    if (!request.activationToken.isEmpty())
+        window.activateWindow(); // with the token, which Qt takes from the environment
     return QApplication::exec();
 }
