@@ -58,9 +58,6 @@ QString ask(const QWindow* window)
     auto* display = static_cast<wl_display*>(native->nativeResourceForIntegration("wl_display"));
     auto* surface = static_cast<wl_surface*>(
         native->nativeResourceForWindow("surface", const_cast<QWindow*>(window)));
-    auto* seat = static_cast<wl_seat*>(native->nativeResourceForIntegration("wl_seat"));
-    const auto serial = static_cast<uint32_t>(
-        reinterpret_cast<quintptr>(native->nativeResourceForIntegration("serial")));
     if (!display || !surface)
         return {};
 
@@ -76,7 +73,11 @@ QString ask(const QWindow* window)
             xdg_activation_v1_get_activation_token(session.activation);
         xdg_activation_token_v1_add_listener(request, &tokenListener, &session);
         // The input event that asked for help shows the compositor that the
-        // user, not the program, wants the viewer forward.
+        // user, not the program, wants the viewer forward. Asked only here:
+        // Qt has no seat to answer with on a compositor without input.
+        auto* seat = static_cast<wl_seat*>(native->nativeResourceForIntegration("wl_seat"));
+        const auto serial = static_cast<uint32_t>(
+            reinterpret_cast<quintptr>(native->nativeResourceForIntegration("serial")));
         if (seat && serial)
             xdg_activation_token_v1_set_serial(request, serial, seat);
         xdg_activation_token_v1_set_surface(request, surface);
