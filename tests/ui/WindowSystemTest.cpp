@@ -46,6 +46,36 @@ QImage screenshot()
         .convertToFormat(QImage::Format_RGB32);
 }
 
+// The functions and decorations that a window asks its X11 window manager to
+// offer (_MOTIF_WM_HINTS), as the names of the title bar's buttons.
+QStringList titleBarButtons(const QWidget* window)
+{
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"),
+                {QStringLiteral("-id"), QString::number(window->internalWinId()),
+                 QStringLiteral("_MOTIF_WM_HINTS")});
+    if (!xprop.waitForFinished(5000))
+        return {QStringLiteral("no answer from xprop")};
+    // "_MOTIF_WM_HINTS(_MOTIF_WM_HINTS) = 0x3, 0x2e, 0x3e, 0x0, 0x0"
+    const QStringList values = QString::fromLatin1(xprop.readAllStandardOutput())
+                                   .section(QLatin1Char('='), 1)
+                                   .split(QLatin1Char(','));
+    if (values.size() < 3)
+        return {QStringLiteral("no hints")};
+    bool ok = false;
+    const uint functions = values[1].trimmed().toUInt(&ok, 16);
+    const uint decorations = values[2].trimmed().toUInt(&ok, 16);
+    QStringList buttons;
+    // Minimise and maximise as functions (8, 16) and as buttons (32, 64); close (32).
+    if ((functions & 8) || (decorations & 32))
+        buttons << QStringLiteral("Minimise");
+    if ((functions & 16) || (decorations & 64))
+        buttons << QStringLiteral("Maximise");
+    if (functions & 32)
+        buttons << QStringLiteral("Close");
+    return buttons;
+}
+
 // Whether `part` appears, pixel for pixel, somewhere in `whole`.
 bool contains(const QImage& whole, const QImage& part)
 {
@@ -259,6 +289,37 @@ private slots:
         QVERIFY(clock.elapsed() < 2000);
         if (!onWayland())
             QVERIFY(requests[0].activationToken.isEmpty());
+    }
+
+    // The main window offers Minimise and Close, no Maximise; About and a
+    // message box only Close. Window managers that honour the hints show
+    // only those (openbox shows every button, but maximises no window that
+    // forbids it).
+    void titleBarsOfferWhatEachWindowAllows()
+    {
+        if (onWayland())
+            QSKIP("Qt 6.4 draws the title bar itself on Wayland, with every button");
+        QVERIFY(f.start());
+        QCOMPARE(titleBarButtons(f.window),
+                 (QStringList{QStringLiteral("Minimise"), QStringLiteral("Close")}));
+        QStringList dialogs;
+        {
+            ModalCloser closer;
+            closer.opened = [&](QWidget* dialog) {
+                dialogs << QStringLiteral("%1: %2").arg(
+                    QString::fromLatin1(dialog->metaObject()->className()),
+                    titleBarButtons(dialog).join(QLatin1Char(' ')));
+                dialog->close();
+            };
+            f.button("cmdAbout")->click();
+            MessageBox::setRecorder({});
+            f.chooseDieType(4);
+            f.list("cmbRollModifier")->setEditText(QStringLiteral("5000"));
+            f.button("cmdRoll")->click();
+            MessageBox::setRecorder([this](const MessageBox::Shown& shown) { f.boxes << shown; });
+        }
+        QCOMPARE(dialogs, (QStringList{QStringLiteral("frmAbout: Close"),
+                                       QStringLiteral("QMessageBox: Close")}));
     }
 };
 
