@@ -16,12 +16,6 @@ namespace HelpViewer {
 
 namespace {
 
-QString& programOverride()
-{
-    static QString path;
-    return path;
-}
-
 void startDetached(const Request& request)
 {
     const QFileInfo info(request.program);
@@ -55,15 +49,13 @@ Starter& starter()
 
 QString viewerProgram()
 {
-    if (!programOverride().isEmpty())
-        return programOverride();
     const QString name = QStringLiteral("rollwright-help");
     const QString found = QStandardPaths::findExecutable(name, {Program::directory()});
     // Named even when missing, so that the message says where it was looked for.
     return found.isEmpty() ? QDir(Program::directory()).filePath(name) : found;
 }
 
-Request requestFor(const QString& helpFile, int command, const QString& keyword)
+Request requestFor(const QString& helpFile, Command command, const QString& keyword)
 {
     Request r;
     r.program = viewerProgram();
@@ -75,20 +67,16 @@ Request requestFor(const QString& helpFile, int command, const QString& keyword)
     return r;
 }
 
-void request(const QString& helpFile, int command, const QString& keyword)
+void request(const QString& helpFile, Command command, const QString& keyword)
 {
     Request r = requestFor(helpFile, command, keyword);
     r.activationToken = ActivationToken::requestFor(QApplication::activeWindow());
     starter()(r);
 }
 
-void setStarterForTests(Starter s)
+void setStarter(Starter s)
 {
     starter() = s ? std::move(s) : Starter(startDetached);
-}
-void setProgramForTests(const QString& program)
-{
-    programOverride() = program;
 }
 
 } // namespace HelpViewer

@@ -4,7 +4,8 @@
 
 #include <QCoreApplication>
 
-AppSettings& AppSettings::get()
+namespace {
+AppSettings& instance()
 {
     static AppSettings settings{
         QString::fromUtf8(Identity::Title),
@@ -15,4 +16,15 @@ AppSettings& AppSettings::get()
         QCoreApplication::applicationDirPath() + QStringLiteral("/Rollwright.hlp"),
     };
     return settings;
+}
+} // namespace
+
+const AppSettings& AppSettings::get()
+{
+    return instance();
+}
+
+void AppSettings::set(const AppSettings& settings)
+{
+    instance() = settings;
 }

@@ -3,8 +3,7 @@
 
 #include <QString>
 
-// The application's settings, fixed when the program is built; tests may
-// change the one instance.
+// The application's settings, fixed when the program is built.
 struct AppSettings
 {
     QString title;
@@ -13,5 +12,7 @@ struct AppSettings
     int versionRevision = 0;
     QString helpFile; // full path of "Rollwright.hlp"; empty means no help file
 
-    static AppSettings& get();
+    static const AppSettings& get();
+    // The seam for tests: the settings the program reads from now on.
+    static void set(const AppSettings& settings);
 };

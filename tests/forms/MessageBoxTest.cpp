@@ -71,7 +71,7 @@ private slots:
             if (!seen.closedByEnter)
                 box->done(QMessageBox::Ok);
         });
-        MessageBox::show(&owner, QStringLiteral("Something to say."), style,
+        MessageBox::show(&owner, QStringLiteral("Something to say."), MessageBox::Style(style),
                          QStringLiteral("Dice"));
         QVERIFY(seen.box);
         QCOMPARE(seen.icon, icon);

@@ -26,7 +26,7 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     out << "directory\t" << Program::directory() << '\n';
 
-    HelpViewer::setStarterForTests([&out](const HelpViewer::Request& request) {
+    HelpViewer::setStarter([&out](const HelpViewer::Request& request) {
         out << "help\t" << request.program << '\t'
             << request.arguments.value(request.arguments.size() - 1) << '\n';
     });

@@ -35,6 +35,13 @@ class CommandsTest : public QObject
         timer->start(10);
     }
 
+    static void setHelpFile(const QString& file)
+    {
+        AppSettings settings = AppSettings::get();
+        settings.helpFile = file;
+        AppSettings::set(settings);
+    }
+
     void prepareRoll()
     {
         f.chooseDieType(4);
@@ -48,13 +55,12 @@ private slots:
         QVERIFY(f.start());
         helpFile = AppSettings::get().helpFile;
         requests.clear();
-        HelpViewer::setStarterForTests([this](const HelpViewer::Request& r) { requests << r; });
+        HelpViewer::setStarter([this](const HelpViewer::Request& r) { requests << r; });
     }
     void cleanup()
     {
-        AppSettings::get().helpFile = helpFile;
-        HelpViewer::setStarterForTests({});
-        HelpViewer::setProgramForTests({});
+        setHelpFile(helpFile);
+        HelpViewer::setStarter({});
         f.stop();
     }
 
@@ -118,7 +124,7 @@ private slots:
                 f.find<QAction>("mnuHelpAbout")->trigger();
             else
                 f.button("cmdAbout")->click();
-            QVERIFY(Forms::about.isNull()); // unloaded when closed
+            QVERIFY(LoadedWindows::about.isNull()); // unloaded when closed
         }
         QCOMPARE(opened.size(), 2);
         QCOMPARE(mainBlocked, (QList<bool>{true, true}));
@@ -135,7 +141,7 @@ private slots:
     {
         QFETCH(QString, item);
         QFETCH(QStringList, leading);
-        AppSettings::get().helpFile = QStringLiteral("/nowhere/Rollwright.hlp"); // never checked
+        setHelpFile(QStringLiteral("/nowhere/Rollwright.hlp")); // never checked
         f.window->findChild<QAction*>(item)->trigger();
         QVERIFY(f.boxes.isEmpty());
         QCOMPARE(requests.size(), 1);
@@ -161,7 +167,7 @@ private slots:
     void anEmptyHelpSettingIsReportedByBothItems()
     {
         QFETCH(QString, item);
-        AppSettings::get().helpFile.clear();
+        setHelpFile(QString());
         f.window->findChild<QAction*>(item)->trigger();
         QVERIFY(requests.isEmpty());
         QCOMPARE(f.boxes.size(), 1);
@@ -174,8 +180,10 @@ private slots:
 
     void aMissingViewerIsDescribed()
     {
-        HelpViewer::setStarterForTests({}); // the real start
-        HelpViewer::setProgramForTests(QStringLiteral("/nowhere/rollwright-help"));
+        HelpViewer::setStarter({}); // the real start
+        Program::Host elsewhere = Program::host();
+        elsewhere.directory = QStringLiteral("/nowhere");
+        Program::setHost(elsewhere);
         f.find<QAction>("mnuHelpContents")->trigger();
         QCOMPARE(f.boxes.size(), 1);
         QVERIFY(f.boxes[0].text.contains(QStringLiteral("/nowhere/rollwright-help")));
@@ -198,8 +206,10 @@ private slots:
                          .toUtf8());
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        HelpViewer::setStarterForTests({});
-        HelpViewer::setProgramForTests(viewer);
+        HelpViewer::setStarter({});
+        Program::Host beside = Program::host();
+        beside.directory = dir.path();
+        Program::setHost(beside);
 
         // A token this program was started with is spent: the viewer gets
         // only one asked for with the request, and none off Wayland.

@@ -72,7 +72,9 @@ private slots:
 
     void aScreenSmallerThanTheWindowGivesANegativePosition()
     {
-        Program::setScreenSizeTwipsForTests(QSize(3000, 1500));
+        Program::Host smallScreen = Program::host();
+        smallScreen.screenSizeTwips = QSize(3000, 1500);
+        Program::setHost(smallScreen);
         ScriptedSource source({0.0f});
         frmDice window(source);
         window.Form_Load();

@@ -22,12 +22,6 @@ namespace {
 constexpr int ClientWidthTwips = 7875;
 constexpr int ClientHeightTwips = 4485;
 
-QString& directoryOverride()
-{
-    static QString directory;
-    return directory;
-}
-
 QIcon noIcon()
 {
     // A null icon would fall back to the owner's; a clear one shows nothing.
@@ -67,23 +61,12 @@ frmReadMe::frmReadMe(QWidget* mainWindow)
 
 frmReadMe::~frmReadMe() = default;
 
-void frmReadMe::setDirectoryForTests(const QString& directory)
-{
-    directoryOverride() = directory;
-}
-
-QString frmReadMe::directory()
-{
-    const QString& directory = directoryOverride();
-    return directory.isEmpty() ? Program::directory() : directory;
-}
-
 void frmReadMe::Form_Load()
 {
     // Over the main window, not over the About window that owns this one.
     CenterOverMainWindow(this, m_mainWindow);
     // Program::directory() has no trailing separator, so exactly one stands between.
-    loadFile(directory() + QLatin1Char('/') + FileName);
+    loadFile(Program::directory() + QLatin1Char('/') + FileName);
     m_ui->txtReadMe->moveCursor(QTextCursor::Start);
 }
 

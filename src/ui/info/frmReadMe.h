@@ -35,15 +35,10 @@ public:
     void cmdOk_Click();
     void txtReadMe_KeyPress(int& KeyAscii);
 
-    // Tests point the viewer at a directory of their own; an empty text
-    // returns it to the program's directory.
-    static void setDirectoryForTests(const QString& directory);
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    static QString directory();
     void loadFile(const QString& path);
 
     std::unique_ptr<Ui::frmReadMe> m_ui;
@@ -53,6 +48,6 @@ private:
 
 // The program's one reference to its read-me viewer, empty while it is not
 // loaded.
-namespace Forms {
+namespace LoadedWindows {
 inline QPointer<frmReadMe> readMe;
-} // namespace Forms
+} // namespace LoadedWindows
