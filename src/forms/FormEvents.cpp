@@ -2,6 +2,7 @@
 #include <forms/AccessKeys.h>
 #include <forms/FormEvents.h>
 #include <forms/KeyAscii.h>
+#include <forms/ListPopup.h>
 #include <forms/Program.h>
 
 #include <QAbstractButton>
@@ -80,6 +81,7 @@ void FormEvents::makeEditableList(QComboBox* list)
     list->setEditable(true);
     list->setCompleter(nullptr);
     list->setInsertPolicy(QComboBox::NoInsert);
+    ListPopup::bound(list);
     watch(list);
     m_editableLists.insert(list);
 }

@@ -173,7 +173,7 @@ void HelpWindow::performRequest(const HelpRequest& request)
 void HelpWindow::performForwardedRequest(const HelpRequest& request)
 {
     performRequest(request);
-    bringToFront();
+    bringToFront(request.activationToken);
 }
 
 void HelpWindow::setHelpFile(HelpFile file)
@@ -271,12 +271,15 @@ QString HelpWindow::currentTopicId() const
     return m_current && m_current->kind == Page::Kind::Topic ? m_current->key : QString();
 }
 
-void HelpWindow::bringToFront()
+void HelpWindow::bringToFront(const QString& activationToken)
 {
     if (isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
+    // Qt's Wayland client activates with the token in this variable, and spends it.
+    if (!activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
     activateWindow();
 }
 

@@ -44,7 +44,8 @@ public:
     bool canGoBack() const { return !m_history.isEmpty(); }
     // Empty while no topic is shown (an error or a list of topics for a keyword).
     QString currentTopicId() const;
-    void bringToFront();
+    // With a Wayland activation token where the compositor gave one.
+    void bringToFront(const QString& activationToken = {});
 
     static constexpr int MaxHistory = 100;
 

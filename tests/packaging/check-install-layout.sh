@@ -64,6 +64,17 @@ if [ -f "$entry" ]; then
     done
     [ -f "$share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon $icon.svg"
 fi
+# The help viewer's windows carry this entry's name as their app id: hidden
+# from menus, it gives them the program's icon, and it starts the installed viewer.
+help=$share/applications/$id.Help.desktop
+if [ -f "$help" ]; then
+    grep -qx 'NoDisplay=true' "$help" || fail "$help shows in menus"
+    grep -qx "Icon=$id" "$help" || fail "$help does not show the program's icon"
+    grep -qx "Exec=\"$programdir/rollwright-help\" --contents -- \"$programdir/Rollwright.hlp\"" "$help" ||
+        fail "$help does not start the installed viewer on its help file"
+else
+    fail "no desktop entry $help for the help viewer"
+fi
 [ -f "$share/metainfo/$id.metainfo.xml" ] || fail "no AppStream metainfo"
 [ -f "$share/doc/rollwright/copyright" ] || fail "no licence in $share/doc/rollwright"
 # Compressed with gzip -9n, and the tree's changelog when uncompressed.
