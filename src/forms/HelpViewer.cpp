@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
+#include <forms/ActivationToken.h>
 #include <forms/HelpViewer.h>
 #include <forms/Program.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -19,15 +21,25 @@ void startDetached(const Request& request)
     const QFileInfo info(request.program);
     if (!info.exists())
         throw std::runtime_error(
-            QStringLiteral("The help viewer %1 was not found.").arg(request.program).toStdString());
+            QCoreApplication::translate("HelpViewer", "The help viewer %1 was not found.")
+                .arg(request.program)
+                .toStdString());
     QProcess process;
     process.setProgram(request.program);
     process.setArguments(request.arguments);
     process.setStandardInputFile(QProcess::nullDevice());
+    // Only a token asked for this request: one this program was started
+    // with is spent.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_ACTIVATION_TOKEN"));
+    if (!request.activationToken.isEmpty())
+        environment.insert(QStringLiteral("XDG_ACTIVATION_TOKEN"), request.activationToken);
+    process.setProcessEnvironment(environment);
     if (!process.startDetached())
-        throw std::runtime_error(QStringLiteral("The help viewer %1 could not be started: %2")
-                                     .arg(request.program, process.errorString())
-                                     .toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("HelpViewer", "The help viewer %1 could not be started: %2")
+                .arg(request.program, process.errorString())
+                .toStdString());
 }
 
 Starter& starter()
@@ -60,7 +72,9 @@ Request requestFor(const QString& helpFile, Command command, const QString& keyw
 
 void request(const QString& helpFile, Command command, const QString& keyword)
 {
-    starter()(requestFor(helpFile, command, keyword));
+    Request r = requestFor(helpFile, command, keyword);
+    r.activationToken = ActivationToken::requestFor(QApplication::activeWindow());
+    starter()(r);
 }
 
 void setStarter(Starter s)

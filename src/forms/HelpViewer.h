@@ -24,6 +24,8 @@ struct Request
 {
     QString program;
     QStringList arguments;
+    // Lets the viewer come forward on Wayland; handed over in XDG_ACTIVATION_TOKEN.
+    QString activationToken;
 };
 
 // Throws std::runtime_error with a description when the viewer cannot be

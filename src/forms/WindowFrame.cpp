@@ -34,9 +34,18 @@ bool onX11()
     return QGuiApplication::platformName() == QLatin1String("xcb");
 }
 
+// The window's native window, made if need be. Never by winId(): on a window
+// with a parent that turns the parent's children into native windows, which
+// on Wayland stop showing what they paint.
+void makeNative(const QWidget* window)
+{
+    if (!window->internalWinId())
+        const_cast<QWidget*>(window)->createWinId();
+}
+
 QMargins platformMargins(const QWidget* window)
 {
-    window->winId();
+    makeNative(window);
     const QWindow* handle = window->windowHandle();
     return handle ? handle->frameMargins() : QMargins();
 }
@@ -97,6 +106,12 @@ std::optional<QMargins> frameExtents(xcb_connection_t* connection, xcb_get_prope
                     static_cast<int>(v[3]));
 }
 
+xcb_window_t nativeWindow(QWidget* window)
+{
+    makeNative(window);
+    return static_cast<xcb_window_t>(window->internalWinId());
+}
+
 // _NET_REQUEST_FRAME_EXTENTS sent for an unmapped window: the window
 // manager answers while the program goes on, and the answer is collected
 // when the window is placed.
@@ -104,8 +119,8 @@ class Question : public QObject
 {
 public:
     Question(QWidget* window, xcb_connection_t* connection)
-        : QObject(window), m_connection(connection),
-          m_window(static_cast<xcb_window_t>(window->winId())), m_atoms(atoms(connection))
+        : QObject(window), m_connection(connection), m_window(nativeWindow(window)),
+          m_atoms(atoms(connection))
     {
         const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
         xcb_client_message_event_t message{};
@@ -161,7 +176,7 @@ public:
 
     bool isAbout(const QWidget* window) const
     {
-        return static_cast<xcb_window_t>(window->winId()) == m_window;
+        return static_cast<xcb_window_t>(window->internalWinId()) == m_window;
     }
 
 private:
@@ -318,8 +333,15 @@ QMargins of(const QWidget* window)
     return standIn(window);
 }
 
+bool windowSystemPlaces()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void place(QWidget* window, const std::function<void()>& place)
 {
+    if (windowSystemPlaces())
+        return;
     place();
     if (isKnown(window))
         return;

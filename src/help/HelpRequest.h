@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 namespace Help {
 
@@ -18,9 +19,18 @@ struct HelpRequest
         Index,    // the Index pane, its keyword field holding keyword
     };
 
+    HelpRequest() = default;
+    HelpRequest(Mode m, QString k, QString f, QString token = {})
+        : mode(m), keyword(std::move(k)), file(std::move(f)), activationToken(std::move(token))
+    {
+    }
+
     Mode mode = Mode::Contents;
     QString keyword;
     QString file;
+    // From the compositor, for the window that asked (Wayland's xdg-activation):
+    // lets the viewer bring its window forward. Empty where none was given.
+    QString activationToken;
 
     friend bool operator==(const HelpRequest&, const HelpRequest&) = default;
 };
