@@ -2,38 +2,143 @@
 
 #include "Program.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
+#include <QFile>
 #include <stdexcept>
 #include <utility>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+#else
+#include <QProcess>
+#include <QStringList>
+#endif
 
 namespace HelpViewer {
 
 namespace {
 
-QString& programOverride()
+const char ViewerName[] = "rollwright-help";
+
+QByteArray& programOverride()
 {
-    static QString path;
+    static QByteArray path;
     return path;
 }
 
+[[noreturn]] void fail(const QString& message)
+{
+    throw std::runtime_error(message.toStdString());
+}
+
+[[noreturn]] void notFound(const QByteArray& program)
+{
+    if (program.isEmpty())
+        fail(QStringLiteral("The help viewer %1 was not found: the folder of this program "
+                            "cannot be told.")
+                 .arg(QString::fromLatin1(ViewerName)));
+    fail(QStringLiteral("The help viewer %1 was not found.").arg(QFile::decodeName(program)));
+}
+
+QString shown(const QByteArray& path)
+{
+    return QFile::decodeName(path);
+}
+
+#ifdef Q_OS_UNIX
+
+// Started by its bytes: QProcess takes names as text, and a name that is not
+// valid UTF-8 would not survive the way there and back.
 void startDetached(const Request& request)
 {
-    const QFileInfo info(request.program);
-    if (!info.exists())
-        throw std::runtime_error(
-            QStringLiteral("The help viewer %1 was not found.").arg(request.program).toStdString());
+    struct stat status = {};
+    if (request.program.isEmpty() || ::stat(request.program.constData(), &status) != 0 ||
+        !S_ISREG(status.st_mode))
+        notFound(request.program);
+
+    // Everything the child needs is made before the fork: after it, only
+    // calls that are safe between fork and exec may run.
+    QList<QByteArray> arguments = request.arguments;
+    QByteArray program = request.program;
+    std::vector<char*> argv{program.data()};
+    for (QByteArray& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    const int nothing = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    int report[2] = {-1, -1};
+    if (nothing < 0 || ::pipe2(report, O_CLOEXEC) != 0) {
+        const int error = errno;
+        if (nothing >= 0)
+            ::close(nothing);
+        fail(QStringLiteral("The help viewer %1 could not be started: %2")
+                 .arg(shown(request.program), QString::fromLocal8Bit(std::strerror(error))));
+    }
+
+    // The viewer outlives the program: a middle process starts it and ends
+    // at once, so that the viewer is nobody's child here.
+    const pid_t middle = ::fork();
+    if (middle == 0) {
+        ::setsid();
+        if (::fork() == 0) {
+            ::signal(SIGPIPE, SIG_DFL);
+            ::dup2(nothing, STDIN_FILENO);
+            ::execv(argv[0], argv.data());
+            const int error = errno;
+            [[maybe_unused]] const ssize_t written = ::write(report[1], &error, sizeof error);
+            ::_exit(127);
+        }
+        ::_exit(0);
+    }
+    const int forkError = errno;
+    ::close(report[1]);
+    ::close(nothing);
+    if (middle > 0) {
+        while (::waitpid(middle, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    }
+    // Nothing comes through the pipe once exec has closed it; an error number
+    // comes when exec failed.
+    int error = middle < 0 ? forkError : 0;
+    if (middle > 0) {
+        ssize_t got = 0;
+        while ((got = ::read(report[0], &error, sizeof error)) < 0 && errno == EINTR) {
+        }
+        if (got != sizeof error)
+            error = 0;
+    }
+    ::close(report[0]);
+    if (error != 0)
+        fail(QStringLiteral("The help viewer %1 could not be started: %2")
+                 .arg(shown(request.program), QString::fromLocal8Bit(std::strerror(error))));
+}
+
+#else
+
+void startDetached(const Request& request)
+{
+    const QString program = shown(request.program);
+    if (request.program.isEmpty() || !QFile::exists(program))
+        notFound(request.program);
+    QStringList arguments;
+    for (const QByteArray& argument : request.arguments)
+        arguments << QFile::decodeName(argument);
     QProcess process;
-    process.setProgram(request.program);
-    process.setArguments(request.arguments);
+    process.setProgram(program);
+    process.setArguments(arguments);
     process.setStandardInputFile(QProcess::nullDevice());
     if (!process.startDetached())
-        throw std::runtime_error(QStringLiteral("The help viewer %1 could not be started: %2")
-                                     .arg(request.program, process.errorString())
-                                     .toStdString());
+        fail(QStringLiteral("The help viewer %1 could not be started: %2")
+                 .arg(program, process.errorString()));
 }
+
+#endif
 
 Starter& starter()
 {
@@ -41,31 +146,30 @@ Starter& starter()
     return instance;
 }
 
-} // namespace
-
-QString viewerProgram()
+QByteArray viewerProgram()
 {
     if (!programOverride().isEmpty())
         return programOverride();
-    const QString name = QStringLiteral("rollwright-help");
-    const QString found = QStandardPaths::findExecutable(name, {Program::directory()});
-    // Named even when missing, so that the message says where it was looked for.
-    return found.isEmpty() ? QDir(Program::directory()).filePath(name) : found;
+    // Only the program's own folder: never the working folder, nor the PATH.
+    const QByteArray folder = Program::directory();
+    return folder.isEmpty() ? QByteArray() : folder + '/' + ViewerName;
 }
 
-Request requestFor(const QString& helpFile, int command, const QString& keyword)
+} // namespace
+
+Request requestFor(const QByteArray& helpFile, int command, const QString& keyword)
 {
     Request r;
     r.program = viewerProgram();
     if (command == PartialKey)
-        r.arguments = {QStringLiteral("--partial-key"), keyword};
+        r.arguments = {QByteArrayLiteral("--partial-key"), keyword.toUtf8()};
     else
-        r.arguments = {QStringLiteral("--contents")};
-    r.arguments << QStringLiteral("--") << helpFile;
+        r.arguments = {QByteArrayLiteral("--contents")};
+    r.arguments << QByteArrayLiteral("--") << helpFile;
     return r;
 }
 
-void request(const QString& helpFile, int command, const QString& keyword)
+void request(const QByteArray& helpFile, int command, const QString& keyword)
 {
     starter()(requestFor(helpFile, command, keyword));
 }
@@ -74,7 +178,7 @@ void setStarterForTests(Starter s)
 {
     starter() = s ? std::move(s) : Starter(startDetached);
 }
-void setProgramForTests(const QString& program)
+void setProgramForTests(const QByteArray& program)
 {
     programOverride() = program;
 }

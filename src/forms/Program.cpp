@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "MessageBox.h"
+#include "ProgramDirectory.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -113,9 +114,9 @@ void setScreenSizeTwipsForTests(std::optional<QSize> size)
     pretendScreen = size;
 }
 
-QString directory()
+QByteArray directory()
 {
-    return QCoreApplication::applicationDirPath();
+    return programDirectory();
 }
 
 } // namespace Program

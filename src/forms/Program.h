@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QSize>
 #include <QString>
 #include <functional>
@@ -42,8 +43,10 @@ void unload(QWidget* window);
 QSize screenSizeTwips();
 void setScreenSizeTwipsForTests(std::optional<QSize> size);
 
-// Directory of the program's executable, without a trailing separator.
-QString directory();
+// Directory of the program's executable as the system spells it (bytes that
+// need not be valid UTF-8), without a trailing separator; empty when it cannot
+// be told. Never the working folder.
+QByteArray directory();
 
 } // namespace Program
 

@@ -8,7 +8,8 @@
 namespace Help {
 namespace {
 
-constexpr quint32 RequestMagic = 0x52574831; // "RWH1"
+// "RWH2": the file travels as bytes, where "RWH1" sent it as text.
+constexpr quint32 RequestMagic = 0x52574832;
 constexpr char replyMagic[] = "RWHR";
 
 } // namespace
@@ -24,8 +25,9 @@ QByteArray encodeRequest(const HelpRequest& request)
 
 std::optional<HelpRequest> decodeRequest(QByteArrayView bytes)
 {
-    // A string cannot be longer than the bytes left: checked first, so that a
-    // length field's claim never makes the stream reserve memory for it.
+    // The keyword (a string) and the file (bytes) cannot be longer than the
+    // bytes left: checked first, so that a length field's claim never makes
+    // the stream reserve memory for it.
     qsizetype offset = 5; // magic and mode
     for (int string = 0; string < 2; ++string) {
         if (bytes.size() < offset + 4)

@@ -18,7 +18,7 @@ struct HelpRequest
 
     Mode mode = Mode::Contents;
     QString keyword;
-    QString file;
+    QByteArray file; // the system's bytes, which need not be valid UTF-8
 
     friend bool operator==(const HelpRequest&, const HelpRequest&) = default;
 };

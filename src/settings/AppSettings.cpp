@@ -1,8 +1,19 @@
 #include "AppSettings.h"
 
 #include "Identity.h"
+#include "ProgramDirectory.h"
 
-#include <QCoreApplication>
+namespace {
+
+QByteArray besideTheProgram(const char* name)
+{
+    // Without the program's folder there is no such file: never one in the
+    // working folder, nor in the root.
+    const QByteArray folder = programDirectory();
+    return folder.isEmpty() ? QByteArray() : folder + '/' + name;
+}
+
+} // namespace
 
 AppSettings& AppSettings::get()
 {
@@ -12,7 +23,7 @@ AppSettings& AppSettings::get()
         Identity::VersionMinor,
         Identity::VersionRevision,
         // The help file ships beside the program.
-        QCoreApplication::applicationDirPath() + QStringLiteral("/Rollwright.hlp"),
+        besideTheProgram("Rollwright.hlp"),
     };
     return settings;
 }

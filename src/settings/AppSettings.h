@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // The application's settings, fixed when the program is built; tests may
@@ -10,7 +11,8 @@ struct AppSettings
     int versionMajor = 0;
     int versionMinor = 0;
     int versionRevision = 0;
-    QString helpFile; // full path of "Rollwright.hlp"; empty means no help file
+    // Full path of "Rollwright.hlp", in the system's bytes; empty means no help file.
+    QByteArray helpFile;
 
     static AppSettings& get();
 };

@@ -26,9 +26,9 @@ using Mode = Help::HelpRequest::Mode;
 
 namespace {
 
-const QString servedFile = QStringLiteral("/x/R.hlp");
+const QByteArray servedFile = "/x/R.hlp";
 
-HelpRequest contentsRequest(const QString& file = servedFile)
+HelpRequest contentsRequest(const QByteArray& file = servedFile)
 {
     return {Mode::Contents, {}, file};
 }
@@ -158,10 +158,8 @@ private slots:
 
     void serverNamesSeparateFilesNotRequests()
     {
-        const QString a =
-            Help::instanceServerName(QStringLiteral("/run/user/7"), QStringLiteral("/a/R.hlp"));
-        QCOMPARE(
-            Help::instanceServerName(QStringLiteral("/run/user/7"), QStringLiteral("/a/R.hlp")), a);
+        const QString a = Help::instanceServerName(QStringLiteral("/run/user/7"), "/a/R.hlp");
+        QCOMPARE(Help::instanceServerName(QStringLiteral("/run/user/7"), "/a/R.hlp"), a);
         QVERIFY(Help::instanceServerName(QStringLiteral("/run/user/7"),
                                          QStringLiteral("/b/R.hlp")) != a);
         QVERIFY(a.startsWith(QStringLiteral("/run/user/7/rollwright-help-")));
@@ -467,8 +465,8 @@ private slots:
     void secondRequestSwitchesTheOpenWindowToTheIndex()
     {
         QTemporaryDir dir;
-        const QString path =
-            Help::canonicalHelpPath(writeHelpFile(dir, QStringLiteral("R.hlp"), sampleHelp));
+        const QByteArray path = Help::canonicalHelpPath(
+            QFile::encodeName(writeHelpFile(dir, QStringLiteral("R.hlp"), sampleHelp)));
         Help::HelpWindow window;
         window.performRequest({Mode::Contents, {}, path});
         window.show();

@@ -146,7 +146,8 @@ private:
     // The viewer's socket for path when its runtime folder is runtime.
     static QString socketOf(const QTemporaryDir& runtime, const QString& path)
     {
-        return Help::instanceServerName(runtime.path(), Help::canonicalHelpPath(path));
+        return Help::instanceServerName(runtime.path(),
+                                        Help::canonicalHelpPath(QFile::encodeName(path)));
     }
 
     static QProcessEnvironment withRuntimeFolder(const QTemporaryDir& runtime)

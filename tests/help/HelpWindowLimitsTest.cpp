@@ -52,7 +52,7 @@ private slots:
         QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
         QElapsedTimer timer;
         timer.start();
-        m_window->performRequest({Mode::Contents, {}, fifo});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(fifo)});
         QVERIFY(timer.elapsed() < hangBoundMs);
         QVERIFY(m_view->toPlainText().contains(
             QStringLiteral("This is a named pipe, not a help file")));
@@ -63,7 +63,7 @@ private slots:
         const QString path = write(linkedTopics(100'000));
         QElapsedTimer timer;
         timer.start();
-        m_window->performRequest({Mode::Contents, {}, path});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(path)});
         QCoreApplication::processEvents();
         QVERIFY(timer.elapsed() < hangBoundMs);
 
@@ -82,7 +82,7 @@ private slots:
             write(linkedTopics(100'000, [](int) { return QByteArray("@keywords Dice\n"); }));
         QElapsedTimer timer;
         timer.start();
-        m_window->performRequest({Mode::Index, QStringLiteral("di"), path});
+        m_window->performRequest({Mode::Index, QStringLiteral("di"), QFile::encodeName(path)});
         QCoreApplication::processEvents();
         QVERIFY(timer.elapsed() < hangBoundMs);
 
@@ -99,7 +99,7 @@ private slots:
         const QString path = write(linkedTopics(100'000, [](int i) {
             return "@keywords k" + QByteArray::number(i) + (i % 1000 == 0 ? "; Dice\n" : "\n");
         }));
-        m_window->performRequest({Mode::Index, QStringLiteral("dice"), path});
+        m_window->performRequest({Mode::Index, QStringLiteral("dice"), QFile::encodeName(path)});
         QCOMPARE(m_window->findChild<QListWidget*>("indexList")->count(), 100'001);
 
         QElapsedTimer timer;
@@ -138,7 +138,7 @@ private slots:
         const QString path = write("@topic a\n@title A\n\n" + body);
         QElapsedTimer timer;
         timer.start();
-        m_window->performRequest({Mode::Contents, {}, path});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(path)});
         QCoreApplication::processEvents();
         QVERIFY(timer.elapsed() < hangBoundMs);
         QVERIFY2(m_window->helpFile().diagnostics.isEmpty(),
@@ -149,7 +149,7 @@ private slots:
     void aWordTooLongIsReported()
     {
         const QString path = write("@topic a\n@title A\n\n" + QByteArray(1024 * 1024, 'w') + '\n');
-        m_window->performRequest({Mode::Contents, {}, path});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(path)});
         QVERIFY(m_view->toPlainText().contains(
             QStringLiteral("Line 4: The line is longer than 4000 characters")));
     }
@@ -165,7 +165,7 @@ private slots:
                 ") ![zero](/dev/zero)\n\n<img src=\"" + QFile::encodeName(fifo) + "\">\n");
         QElapsedTimer timer;
         timer.start();
-        m_window->performRequest({Mode::Contents, {}, path});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(path)});
         QCoreApplication::processEvents();
         QVERIFY(timer.elapsed() < hangBoundMs);
         QCOMPARE(m_window->currentTopicId(), QStringLiteral("a"));
@@ -194,7 +194,7 @@ private slots:
             QDesktopServices::setUrlHandler(scheme, &recorder, "open");
         // Relative paths become file: addresses on their way to the desktop.
         const QString path = write("@topic a\n@title A\n\ntext\n");
-        m_window->performRequest({Mode::Contents, {}, path});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(path)});
         emit m_view->anchorClicked(QUrl(link));
         for (const QString& scheme : schemes)
             QDesktopServices::unsetUrlHandler(scheme);

@@ -45,7 +45,7 @@ private slots:
 
     void contentsListsTopicsInFileOrderAndShowsTheFirst()
     {
-        m_window->performRequest({Mode::Contents, {}, m_path});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(m_path)});
         const auto* contents = m_window->findChild<QListWidget*>("contentsList");
         QStringList titles;
         for (int row = 0; row < contents->count(); ++row)
@@ -59,7 +59,7 @@ private slots:
 
     void choosingInContentsShowsTheTopic()
     {
-        m_window->performRequest({Mode::Contents, {}, m_path});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(m_path)});
         auto* contents = m_window->findChild<QListWidget*>("contentsList");
         contents->setFocus();
         QTest::keyClick(contents, Qt::Key_Down);
@@ -85,7 +85,7 @@ private slots:
         QFETCH(QString, keyword);
         QFETCH(QString, selected);
 
-        m_window->performRequest({Mode::Index, keyword, m_path});
+        m_window->performRequest({Mode::Index, keyword, QFile::encodeName(m_path)});
         QCOMPARE(m_panes->currentIndex(), 1);
         QCOMPARE(m_edit->text(), keyword);
         QTRY_VERIFY(m_edit->hasFocus());
@@ -119,14 +119,14 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, selected);
 
-        m_window->performRequest({Mode::Index, {}, m_path});
+        m_window->performRequest({Mode::Index, {}, QFile::encodeName(m_path)});
         QTest::keyClicks(m_edit, typed);
         QCOMPARE(currentKeyword(*m_window), selected);
     }
 
     void clearingTheKeywordSelectsNothing()
     {
-        m_window->performRequest({Mode::Index, QStringLiteral("re"), m_path});
+        m_window->performRequest({Mode::Index, QStringLiteral("re"), QFile::encodeName(m_path)});
         QCOMPARE(currentKeyword(*m_window), QStringLiteral("Results"));
         QTest::keyClick(m_edit, Qt::Key_Backspace);
         QTest::keyClick(m_edit, Qt::Key_Backspace);
@@ -135,7 +135,7 @@ private slots:
 
     void arrowKeysInTheFieldMoveThroughKeywords()
     {
-        m_window->performRequest({Mode::Index, QStringLiteral("ro"), m_path});
+        m_window->performRequest({Mode::Index, QStringLiteral("ro"), QFile::encodeName(m_path)});
         QTest::keyClick(m_edit, Qt::Key_Down);
         QCOMPARE(currentKeyword(*m_window), QStringLiteral("roll results"));
         QTest::keyClick(m_edit, Qt::Key_Up);
@@ -146,14 +146,14 @@ private slots:
 
     void enterShowsTheKeywordsTopic()
     {
-        m_window->performRequest({Mode::Index, QStringLiteral("rolli"), m_path});
+        m_window->performRequest({Mode::Index, QStringLiteral("rolli"), QFile::encodeName(m_path)});
         QTest::keyClick(m_edit, Qt::Key_Return);
         QCOMPARE(m_window->currentTopicId(), QStringLiteral("rolling"));
     }
 
     void keywordOfSeveralTopicsListsThem()
     {
-        m_window->performRequest({Mode::Index, QStringLiteral("dice"), m_path});
+        m_window->performRequest({Mode::Index, QStringLiteral("dice"), QFile::encodeName(m_path)});
         QTest::keyClick(m_edit, Qt::Key_Return);
         QCOMPARE(m_window->currentTopicId(), QString());
         const QString text = m_view->toPlainText();
@@ -168,7 +168,7 @@ private slots:
 
     void linksLeadToTopicsAndBackReturns()
     {
-        m_window->performRequest({Mode::Contents, {}, m_path});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(m_path)});
         QVERIFY(!m_back->isEnabled());
 
         emit m_view->anchorClicked(QUrl(QStringLiteral("topic:rolling")));
@@ -188,7 +188,7 @@ private slots:
 
     void linkToUnknownTopicSaysSo()
     {
-        m_window->performRequest({Mode::Contents, {}, m_path});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(m_path)});
         emit m_view->anchorClicked(QUrl(QStringLiteral("topic:nowhere")));
         QVERIFY(m_view->toPlainText().contains(QStringLiteral("Topic not found")));
         QVERIFY(m_view->toPlainText().contains(QStringLiteral("nowhere")));
@@ -214,7 +214,7 @@ private slots:
         const QString path = content.isEmpty()
                                  ? m_dir.filePath(QStringLiteral("absent.hlp"))
                                  : writeHelpFile(m_dir, QStringLiteral("broken.hlp"), content);
-        m_window->performRequest({Mode::Index, QStringLiteral("ro"), path});
+        m_window->performRequest({Mode::Index, QStringLiteral("ro"), QFile::encodeName(path)});
         const QString text = m_view->toPlainText();
         QVERIFY(text.contains(QStringLiteral("cannot be shown")));
         QVERIFY2(text.contains(QDir::toNativeSeparators(path)), qPrintable(text));
@@ -227,10 +227,10 @@ private slots:
     void aFixedFileIsReadAgainOnTheNextRequest()
     {
         const QString path = m_dir.filePath(QStringLiteral("later.hlp"));
-        m_window->performRequest({Mode::Contents, {}, path});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(path)});
         QVERIFY(m_window->helpFile().hasErrors());
         QCOMPARE(writeHelpFile(m_dir, QStringLiteral("later.hlp"), sampleHelp), path);
-        m_window->performRequest({Mode::Index, QStringLiteral("st"), path});
+        m_window->performRequest({Mode::Index, QStringLiteral("st"), QFile::encodeName(path)});
         QVERIFY(m_panes->isEnabled());
         QCOMPARE(currentKeyword(*m_window), QStringLiteral("start"));
     }

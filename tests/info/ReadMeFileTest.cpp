@@ -68,13 +68,13 @@ private slots:
     void init()
     {
         QVERIFY(m_dir.isValid());
-        frmReadMe::setDirectoryForTests(m_dir.path());
+        frmReadMe::setDirectoryForTests(QFile::encodeName(m_dir.path()));
         QVERIFY(m_main.start());
     }
     void cleanup()
     {
         m_main.stop();
-        frmReadMe::setDirectoryForTests(QString());
+        frmReadMe::setDirectoryForTests({});
         QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
         QDir(path()).removeRecursively();
         QFile::remove(path());
@@ -181,7 +181,7 @@ private slots:
     // The shipped read-me lies beside the programs, whatever the working directory.
     void shippedReadMe()
     {
-        frmReadMe::setDirectoryForTests(QString());
+        frmReadMe::setDirectoryForTests({});
         QFile source(QStringLiteral(ROLLWRIGHT_README_FILE));
         QVERIFY(source.open(QIODevice::ReadOnly));
         const QByteArray bytes = source.readAll();

@@ -51,14 +51,14 @@ private slots:
     void init()
     {
         QVERIFY(m_dir.isValid());
-        frmReadMe::setDirectoryForTests(m_dir.path());
+        frmReadMe::setDirectoryForTests(QFile::encodeName(m_dir.path()));
         QVERIFY(write("Rollwright rolls dice.\r\nLine two.\r\n"));
         QVERIFY(m_main.start());
     }
     void cleanup()
     {
         m_main.stop();
-        frmReadMe::setDirectoryForTests(QString());
+        frmReadMe::setDirectoryForTests({});
     }
 
     void frame()

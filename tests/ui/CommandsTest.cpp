@@ -17,7 +17,7 @@ class CommandsTest : public QObject
 
     MainWindowFixture f;
     QList<HelpViewer::Request> requests;
-    QString helpFile;
+    QByteArray helpFile;
 
     // Runs `act` on the modal window once it shows, from inside its loop.
     static void whenModalShows(std::function<void(QWidget*)> act)
@@ -132,21 +132,23 @@ private slots:
     {
         QFETCH(QString, item);
         QFETCH(QStringList, leading);
-        AppSettings::get().helpFile = QStringLiteral("/nowhere/Rollwright.hlp"); // never checked
+        AppSettings::get().helpFile = "/nowhere/Rollwright.hlp"; // never checked
         f.window->findChild<QAction*>(item)->trigger();
         QVERIFY(f.boxes.isEmpty());
         QCOMPARE(requests.size(), 1);
         const HelpViewer::Request& r = requests[0];
-        QCOMPARE(r.program, Program::directory() + QStringLiteral("/rollwright-help"));
-        QCOMPARE(r.arguments.mid(0, leading.size()), leading);
-        const QStringList tail = r.arguments.mid(leading.size());
+        QCOMPARE(r.program, Program::directory() + "/rollwright-help");
+        QStringList arguments;
+        for (const QByteArray& argument : r.arguments)
+            arguments << QString::fromUtf8(argument);
+        QCOMPARE(arguments.mid(0, leading.size()), leading);
+        const QStringList tail = arguments.mid(leading.size());
         QCOMPARE(tail, (QStringList{"--", "/nowhere/Rollwright.hlp"}));
     }
 
     void theHelpFileLiesBesideTheProgram()
     {
-        QCOMPARE(AppSettings::get().helpFile,
-                 Program::directory() + QStringLiteral("/Rollwright.hlp"));
+        QCOMPARE(AppSettings::get().helpFile, Program::directory() + "/Rollwright.hlp");
     }
 
     void anEmptyHelpSettingIsReportedByBothItems_data()
@@ -172,7 +174,7 @@ private slots:
     void aMissingViewerIsDescribed()
     {
         HelpViewer::setStarterForTests({}); // the real start
-        HelpViewer::setProgramForTests(QStringLiteral("/nowhere/rollwright-help"));
+        HelpViewer::setProgramForTests("/nowhere/rollwright-help");
         f.find<QAction>("mnuHelpContents")->trigger();
         QCOMPARE(f.boxes.size(), 1);
         QVERIFY(f.boxes[0].text.contains(QStringLiteral("/nowhere/rollwright-help")));
@@ -194,7 +196,7 @@ private slots:
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         HelpViewer::setStarterForTests({});
-        HelpViewer::setProgramForTests(viewer);
+        HelpViewer::setProgramForTests(QFile::encodeName(viewer));
 
         f.find<QAction>("mnuHelpSearch")->trigger();
         QVERIFY(f.boxes.isEmpty());
@@ -204,7 +206,7 @@ private slots:
         const QStringList args =
             QString::fromUtf8(result.readAll()).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(args.first(), QStringLiteral("--partial-key"));
-        QCOMPARE(args.last(), helpFile);
+        QCOMPARE(args.last(), QFile::decodeName(helpFile));
     }
 };
 

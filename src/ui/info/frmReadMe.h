@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDialog>
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class FormEvents;
@@ -33,16 +35,19 @@ public:
     void cmdOk_Click();
     void txtReadMe_KeyPress(int& KeyAscii);
 
-    // Tests point the viewer at a directory of their own; an empty text
-    // returns it to the program's directory.
-    static void setDirectoryForTests(const QString& directory);
+    // Tests point the viewer at a directory of their own (the system's bytes);
+    // an empty one returns it to the program's directory.
+    static void setDirectoryForTests(const QByteArray& directory);
+    // Runs just before the file is opened, so that a test can put something
+    // else in its place; an empty function runs nothing.
+    static void setBeforeOpeningForTests(std::function<void()> act);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    static QString directory();
-    void loadFile(const QString& path);
+    static QByteArray directory();
+    void loadFile(const QByteArray& path);
 
     std::unique_ptr<Ui::frmReadMe> m_ui;
     QPointer<QWidget> m_mainWindow;

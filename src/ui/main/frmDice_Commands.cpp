@@ -51,7 +51,7 @@ void frmDice::mnuHelpSearch_Click()
 
 void frmDice::showHelp(int command)
 {
-    const QString helpFile = AppSettings::get().helpFile;
+    const QByteArray helpFile = AppSettings::get().helpFile;
     if (helpFile.isEmpty()) {
         MessageBox::show(
             this,
