@@ -160,8 +160,7 @@ private slots:
     {
         const QString a = Help::instanceServerName(QStringLiteral("/run/user/7"), "/a/R.hlp");
         QCOMPARE(Help::instanceServerName(QStringLiteral("/run/user/7"), "/a/R.hlp"), a);
-        QVERIFY(Help::instanceServerName(QStringLiteral("/run/user/7"),
-                                         QStringLiteral("/b/R.hlp")) != a);
+        QVERIFY(Help::instanceServerName(QStringLiteral("/run/user/7"), "/b/R.hlp") != a);
         QVERIFY(a.startsWith(QStringLiteral("/run/user/7/rollwright-help-")));
     }
 
@@ -219,6 +218,48 @@ private slots:
         QVERIFY2(folder.problem.isEmpty(), qPrintable(folder.problem));
         QCOMPARE(folder.path, runtime == "private" ? runtimePath : fallback);
         QCOMPARE(modeOf(folder.path), mode_t(0700));
+    }
+
+    // Beyond about 108 bytes the system takes no socket path: a shorter
+    // private folder serves, so that there is still one window per file.
+    void aLongRuntimeFolderGivesWayToAShorterOne_data()
+    {
+        QTest::addColumn<bool>("longTemporary");
+        QTest::newRow("runtime folder of 110 characters") << false;
+        QTest::newRow("temporary folder as long") << true;
+    }
+
+    void aLongRuntimeFolderGivesWayToAShorterOne()
+    {
+        QFETCH(bool, longTemporary);
+
+        QTemporaryDir temp;
+        const auto longFolder = [&](const QString& start) {
+            const QString path = temp.filePath(start);
+            const QString full = path + QString(110 - path.size(), QLatin1Char('x'));
+            return QDir().mkdir(full) &&
+                           ::chmod(QFile::encodeName(full).constData(), 0700) == 0
+                       ? full
+                       : QString();
+        };
+        const QString runtime = longFolder(QStringLiteral("runtime-"));
+        QCOMPARE(runtime.size(), 110);
+        const QString temporary = longTemporary ? longFolder(QStringLiteral("tmp-")) : temp.path();
+        QVERIFY(!temporary.isEmpty());
+        const ScopedEnvironment xdg("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        const ScopedEnvironment tmp("TMPDIR", QFile::encodeName(temporary));
+
+        const Help::SocketFolder folder = Help::privateSocketFolder();
+        QVERIFY2(folder.problem.isEmpty(), qPrintable(folder.problem));
+        const QString own = QStringLiteral("rollwright-help-%1").arg(::geteuid());
+        QCOMPARE(folder.path, longTemporary ? QStringLiteral("/tmp/") + own
+                                            : QDir(temporary).filePath(own));
+
+        Help::HelpInstanceServer server(servedFile);
+        const QString name = Help::instanceServerName(folder.path, servedFile);
+        QCOMPARE(Help::claimInstance(server, name, contentsRequest()).role, InstanceRole::Serving);
+        QCOMPARE(runElsewhere([&] { return Help::forwardRequest(name, contentsRequest()).result; }),
+                 ForwardResult::Delivered);
     }
 
     void socketIsTheUsersAloneWhateverTheUmask()

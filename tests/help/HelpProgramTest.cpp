@@ -6,6 +6,8 @@
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTest>
+#include <QScopeGuard>
+#include <csignal>
 #include <sys/stat.h>
 
 // The program's exit codes and output, for what it can do without a window.
@@ -135,6 +137,35 @@ private slots:
         QVERIFY(!QFileInfo::exists(socket));
     }
 
+    // Under nohup the viewer is started with SIGHUP ignored: it must outlive
+    // the terminal, and still answer the requests for its file.
+    void aHangupIgnoredAtStartStaysIgnored()
+    {
+        QTemporaryDir runtime;
+        QTemporaryDir dir;
+        const QString path = writeHelpFile(dir, QStringLiteral("R.hlp"), sampleHelp);
+        const QString socket = socketOf(runtime, path);
+
+        QProcess viewer;
+        viewer.setProcessEnvironment(withRuntimeFolder(runtime));
+        viewer.setChildProcessModifier([] { ::signal(SIGHUP, SIG_IGN); });
+        viewer.start(QStringLiteral(ROLLWRIGHT_HELP_PROGRAM), {QStringLiteral("--contents"), path});
+        QVERIFY(viewer.waitForStarted());
+        const auto end = qScopeGuard([&viewer] {
+            viewer.kill();
+            viewer.waitForFinished();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(socket), hangBoundMs);
+
+        QCOMPARE(::kill(static_cast<pid_t>(viewer.processId()), SIGHUP), 0);
+        // A request answered after the signal was sent: the viewer lives on.
+        const Run second = start({QStringLiteral("--contents"), path}, withRuntimeFolder(runtime));
+        QCOMPARE(second.exitCode, 0);
+        QVERIFY2(second.err.isEmpty(), second.err.constData());
+        QCOMPARE(viewer.state(), QProcess::Running);
+        QVERIFY(QFileInfo::exists(socket));
+    }
+
     void checkPassesTheShippedFile()
     {
         const Run run = start({QStringLiteral("--check"), QStringLiteral(ROLLWRIGHT_HELP_FILE)});
@@ -164,9 +195,11 @@ private:
         QByteArray err;
     };
 
-    static Run start(const QStringList& arguments)
+    static Run start(const QStringList& arguments,
+                     const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
     {
         QProcess process;
+        process.setProcessEnvironment(environment);
         process.start(QStringLiteral(ROLLWRIGHT_HELP_PROGRAM), arguments);
         if (!process.waitForFinished(hangBoundMs)) {
             process.kill();

@@ -114,6 +114,64 @@ private slots:
         QCOMPARE(text.count(QStringLiteral("Topic ")), 100);
     }
 
+    // Wrapping lays out every entry's whole text: only short lists wrap, and
+    // in the others an entry shows one line, its whole text in its tooltip.
+    void listsWrapOnlyWhileShort_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("wraps");
+        QTest::addColumn<QString>("firstTitle");
+
+        // Titles of a number, a space and `title` (lines of at most 4,000 characters).
+        const auto longTitles = [](int count, const QString& title) {
+            QByteArray text;
+            for (int i = 0; i < count; ++i) {
+                const QByteArray line = (QString::number(i) + QLatin1Char(' ') + title).toUtf8();
+                text += "@topic t" + QByteArray::number(i) + "\n@title " + line +
+                        "\n@keywords " + line + "\n\nText.\n\n";
+            }
+            return text;
+        };
+        QTest::newRow("three short titles") << linkedTopics(3) << true << "Topic 0";
+        QTest::newRow("2,001 short titles") << linkedTopics(2001) << false << "Topic 0";
+        QTest::newRow("30 titles of 3,972 characters")
+            << longTitles(30, QString(3970, QLatin1Char('a'))) << false
+            << QStringLiteral("0 ") + QString(3970, QLatin1Char('a'));
+        QTest::newRow("1,300 titles of 3,972 wide characters")
+            << longTitles(1300, QStringLiteral(u"漢").repeated(3970)) << false
+            << QStringLiteral("0 ") + QStringLiteral(u"漢").repeated(3970);
+        QTest::newRow("characters beyond 16 bits")
+            << longTitles(30, QStringLiteral(u"\U0001F3B2").repeated(1985)) << false
+            << QStringLiteral("0 ") + QStringLiteral(u"\U0001F3B2").repeated(1985);
+    }
+
+    void listsWrapOnlyWhileShort()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, wraps);
+        QFETCH(QString, firstTitle);
+
+        m_window->performRequest({Mode::Index, {}, QFile::encodeName(write(file))});
+        for (const char* name : {"contentsList", "indexList"}) {
+            const auto* list = m_window->findChild<QListWidget*>(name);
+            QCOMPARE(list->wordWrap(), wraps);
+            QCOMPARE(list->uniformItemSizes(), !wraps);
+            if (list->count() == 0) // no keywords
+                continue;
+            const QListWidgetItem* first = list->item(0);
+            const QString shown = first->text();
+            if (shown == firstTitle) {
+                QVERIFY(wraps || shown.size() <= 200);
+                continue;
+            }
+            QVERIFY(!wraps);
+            QVERIFY(shown.size() <= 200);
+            QVERIFY2(firstTitle.startsWith(shown.chopped(1)), qPrintable(shown));
+            QVERIFY(!shown.at(shown.size() - 2).isHighSurrogate()); // no half character
+            QCOMPARE(first->toolTip(), firstTitle);
+        }
+    }
+
     void hardMarkdownShowsInBoundedTime_data()
     {
         QTest::addColumn<QByteArray>("body");

@@ -5,9 +5,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using Help::HelpRequest;
 using Mode = Help::HelpRequest::Mode;
@@ -231,6 +235,31 @@ private slots:
         QVERIFY(m_window->helpFile().hasErrors());
         QCOMPARE(writeHelpFile(m_dir, QStringLiteral("later.hlp"), sampleHelp), path);
         m_window->performRequest({Mode::Index, QStringLiteral("st"), QFile::encodeName(path)});
+        QVERIFY(m_panes->isEnabled());
+        QCOMPARE(currentKeyword(*m_window), QStringLiteral("start"));
+    }
+
+    // The name of a folder need not be valid UTF-8; the viewer opens the file
+    // by its bytes.
+    void aFileInAFolderNamedInNoEncodingOpens()
+    {
+        const QByteArray folder = QFile::encodeName(m_dir.path()) + "/inst-\xff\xfe";
+        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+        const QByteArray path = folder + "/Rollwright.hlp";
+        // QTemporaryDir removes only what has a name in text.
+        const auto removal = qScopeGuard([&] {
+            ::unlink(path.constData());
+            ::rmdir(folder.constData());
+        });
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        QVERIFY(fd >= 0);
+        const bool written = ::write(fd, sampleHelp.constData(), size_t(sampleHelp.size())) ==
+                             sampleHelp.size();
+        ::close(fd);
+        QVERIFY(written);
+
+        m_window->performRequest({Mode::Index, QStringLiteral("st"), path});
+        QCOMPARE(m_window->helpFile().path, path);
         QVERIFY(m_panes->isEnabled());
         QCOMPARE(currentKeyword(*m_window), QStringLiteral("start"));
     }
