@@ -1,15 +1,17 @@
+// SPDX-License-Identifier: MIT
 // The help viewer with the largest and hardest files it takes: checking them,
 // opening them in a window (offscreen) at their first topic, the Index and
 // topics of the costliest Markdown, lists of the longest titles.
-#include "help/HelpFileLoader.h"
-#include "help/HelpIndex.h"
-#include "help/HelpWindow.h"
+#include <help/HelpFileLoader.h>
+#include <help/HelpIndex.h>
+#include <help/HelpWindow.h>
 
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+
 #include <benchmark/benchmark.h>
 
 namespace {

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: MIT
 // The yardstick for start-up time and memory: one empty Qt Widgets window,
 // built the same way as the program. With --label it shows one line of text,
 // which makes Qt load its font database as every window with text must.
 #include <QApplication>
 #include <QLabel>
 #include <QWidget>
+
 #include <cstring>
 
 int main(int argc, char* argv[])

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: MIT
 // main() for benchmarks that drive widgets: no display needed.
 #include <QApplication>
+
 #include <benchmark/benchmark.h>
 
 int main(int argc, char** argv)

@@ -1,14 +1,16 @@
+// SPDX-License-Identifier: MIT
 // The whole Roll Dice command in the real main window (offscreen): reading
 // the fields, validation, 1000 dice and the display of the results.
-#include "frmDice.h"
+#include <dice/RandomSource.h>
+#include <ui/main/frmDice.h>
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+
 #include <benchmark/benchmark.h>
-#include <dice/RandomSource.h>
 
 namespace {
 

@@ -1,5 +1,6 @@
-#include "dice/RandomSource.h"
-#include "dice/RollEngine.h"
+// SPDX-License-Identifier: MIT
+#include <dice/RandomSource.h>
+#include <dice/RollEngine.h>
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Time from exec until rollwright-help's window is mapped, its first topic (or
 # its list of problems) laid out, for the largest and hardest files it takes;
 # median of N runs each.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Start-up time (from exec until the X server maps the window) and peak memory
 # of Rollwright against an empty Qt Widgets window, median of N runs each.
 #   xvfb-run -a bench/startup.sh BUILD_DIR [N]

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Reads the project's changelog, kept in Debian's format (see deb-changelog(5)),
 # without needing dpkg: its entries' versions and dates feed the AppStream
 # release list and the manual pages' date.

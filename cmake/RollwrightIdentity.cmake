@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Who and what the program is: the one place each of these texts is written.
 # The version and the project's description are the project()'s. Everything
 # that shows them (the About window, the Windows version record, the desktop

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs at install time, when the prefix is known: writes the program's
 # directory and command into the manual pages, compresses them as Debian
 # wants them (gzip -9n) and installs them. Set by the install rule:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Parses arbitrary bytes as a help file, builds its Index and searches it,
 // and aborts when a result breaks one of the format's promises:
 // - problems come in line order, each on a line of the file (or 0, the file);
@@ -9,13 +10,14 @@
 //   linear search finds;
 // - the link targets of a line are the ones a regular expression finds.
 
-#include "help/HelpFileParser.h"
-#include "help/HelpFileWriter.h"
-#include "help/HelpIndex.h"
+#include <help/HelpFileParser.h>
+#include <help/HelpFileWriter.h>
+#include <help/HelpIndex.h>
 
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the help viewer's request reader, in pieces as a
 // socket might deliver them, and aborts when a result breaks a promise:
 // - the outcome does not depend on how the bytes are cut into pieces;
@@ -7,9 +8,10 @@
 //
 // Input: one byte that seeds the sizes of the pieces, then the stream.
 
-#include "help/HelpRequest.h"
+#include <help/HelpRequest.h>
 
 #include <QtEndian>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>

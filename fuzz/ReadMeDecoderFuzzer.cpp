@@ -1,16 +1,19 @@
+// SPDX-License-Identifier: MIT
 // Decodes arbitrary bytes as the read-me viewer does and compares the text
 // with glibc's own Windows-1252 converter, byte by byte: one character per
 // byte, U+FFFD for the five bytes the code page leaves undefined.
 
-#include "Windows1252.h"
+#include <ui/info/Windows1252.h>
 
 #include <QString>
+
+#include <iconv.h>
+
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <iconv.h>
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary field texts through number reading, validation and the roll
 // engine, and aborts when a result breaks one of its promises.
 //
@@ -7,9 +8,9 @@
 // Die byte: its low four bits are the die type index (12..15 choose no die);
 // bit 7 flips the Custom button, giving states the window never shows.
 
-#include "dice/NumberText.h"
-#include "dice/RollEngine.h"
-#include "dice/RollInput.h"
+#include <dice/NumberText.h>
+#include <dice/RollEngine.h>
+#include <dice/RollInput.h>
 
 #include <algorithm>
 #include <array>

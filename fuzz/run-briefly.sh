@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs every fuzzer over its seeds and then for a few seconds of new inputs,
 # so that a change that breaks a fuzzer, or one that a seed already exposes,
 # shows at once. New inputs go to a scratch folder, never into the seeds.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Renders the artwork's SVG sources to the PNG files committed beside them.
 # Needs rsvg-convert (librsvg2-bin) and ImageMagick; the build needs neither.
 set -eu

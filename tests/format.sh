@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # The tree matches .clang-format, and the check does find a file that does not.
 #   format.sh CHECK_FORMAT SOURCE_DIR WORK_DIR
 set -eu

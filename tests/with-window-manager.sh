@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs a test program on a virtual X display under a real window manager, so
 # that its windows get frames as on a desktop.
 #   with-window-manager.sh openbox|twm PROGRAM [ARGS...]

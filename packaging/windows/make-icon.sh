@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Packs the rendered hicolor PNGs into rollwright.ico, committed beside this
 # script. Needs ImageMagick; the build does not.
 set -eu

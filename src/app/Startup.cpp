@@ -1,7 +1,7 @@
-#include "Startup.h"
-
-#include "AppSettings.h"
-#include "frmDice.h"
+// SPDX-License-Identifier: MIT
+#include <app/Startup.h>
+#include <settings/AppSettings.h>
+#include <ui/main/frmDice.h>
 
 #include <QCoreApplication>
 

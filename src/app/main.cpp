@@ -1,8 +1,9 @@
-#include "Identity.h"
-#include "Startup.h"
+// SPDX-License-Identifier: MIT
+#include <app/Startup.h>
+#include <dice/RandomSource.h>
+#include <settings/Identity.h>
 
 #include <QApplication>
-#include <dice/RandomSource.h>
 
 int main(int argc, char* argv[])
 {

@@ -1,4 +1,5 @@
-#include "NumberText.h"
+// SPDX-License-Identifier: MIT
+#include <dice/NumberText.h>
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,5 @@
-#include "RandomSource.h"
+// SPDX-License-Identifier: MIT
+#include <dice/RandomSource.h>
 
 #include <array>
 

@@ -1,4 +1,5 @@
-#include "RollEngine.h"
+// SPDX-License-Identifier: MIT
+#include <dice/RollEngine.h>
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "RandomSource.h"
-#include "RollRequest.h"
+#include <dice/RandomSource.h>
+#include <dice/RollRequest.h>
 
 #include <cstddef>
 #include <cstdint>

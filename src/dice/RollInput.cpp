@@ -1,6 +1,6 @@
-#include "RollInput.h"
-
-#include "NumberText.h"
+// SPDX-License-Identifier: MIT
+#include <dice/NumberText.h>
+#include <dice/RollInput.h>
 
 namespace Dice {
 

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "RollRequest.h"
+#include <dice/RollRequest.h>
 
 #include <cstdint>
 #include <string>

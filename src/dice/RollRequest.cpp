@@ -1,4 +1,5 @@
-#include "RollRequest.h"
+// SPDX-License-Identifier: MIT
+#include <dice/RollRequest.h>
 
 #include <array>
 

@@ -1,4 +1,5 @@
-#include "AccessKeys.h"
+// SPDX-License-Identifier: MIT
+#include <forms/AccessKeys.h>
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,5 @@
-#include "Fonts.h"
+// SPDX-License-Identifier: MIT
+#include <forms/Fonts.h>
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "FormEvents.h"
-
-#include "AccessKeys.h"
-#include "KeyAscii.h"
-#include "Program.h"
+// SPDX-License-Identifier: MIT
+#include <forms/AccessKeys.h>
+#include <forms/FormEvents.h>
+#include <forms/KeyAscii.h>
+#include <forms/Program.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QWidget>
+
 #include <utility>
 
 namespace {

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QHash>
 #include <QObject>
 #include <QSet>
+
 #include <functional>
 
 class QAbstractButton;

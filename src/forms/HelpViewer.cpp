@@ -1,19 +1,21 @@
-#include "HelpViewer.h"
-
-#include "Program.h"
+// SPDX-License-Identifier: MIT
+#include <forms/HelpViewer.h>
+#include <forms/Program.h>
 
 #include <QFile>
+
 #include <stdexcept>
 #include <utility>
 
 #ifdef Q_OS_UNIX
-#include <cerrno>
-#include <csignal>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <vector>
 #else
 #include <QProcess>

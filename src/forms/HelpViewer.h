@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
+
 #include <functional>
 
 // Hands help requests to the help viewer program, rollwright-help, which

@@ -1,6 +1,8 @@
-#include "KeyAscii.h"
+// SPDX-License-Identifier: MIT
+#include <forms/KeyAscii.h>
 
 #include <QKeyEvent>
+
 #include <algorithm>
 
 namespace {

@@ -1,4 +1,5 @@
-#include "ListAccessibility.h"
+// SPDX-License-Identifier: MIT
+#include <forms/ListAccessibility.h>
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Screen readers on Linux get a list box's name from Qt as the list's current

@@ -1,6 +1,8 @@
-#include "MessageBox.h"
+// SPDX-License-Identifier: MIT
+#include <forms/MessageBox.h>
 
 #include <QMessageBox>
+
 #include <utility>
 
 namespace MessageBox {

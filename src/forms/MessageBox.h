@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>
+
 #include <functional>
 
 class QWidget;

@@ -1,11 +1,12 @@
-#include "OptionGroup.h"
-
-#include "Program.h"
+// SPDX-License-Identifier: MIT
+#include <forms/OptionGroup.h>
+#include <forms/Program.h>
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QSignalBlocker>
+
 #include <utility>
 
 OptionGroup::OptionGroup(const QList<QAbstractButton*>& buttons, QObject* parent)

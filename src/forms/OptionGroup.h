@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QList>
 #include <QObject>
+
 #include <functional>
 
 class QAbstractButton;

@@ -1,13 +1,14 @@
-#include "Program.h"
-
-#include "MessageBox.h"
-#include "ProgramDirectory.h"
-#include "Twips.h"
+// SPDX-License-Identifier: MIT
+#include <forms/MessageBox.h>
+#include <forms/Program.h>
+#include <forms/Twips.h>
+#include <settings/ProgramDirectory.h>
 
 #include <QApplication>
 #include <QDialog>
 #include <QScreen>
 #include <QWidget>
+
 #include <exception>
 #include <utility>
 

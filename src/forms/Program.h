@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QByteArray>
 #include <QSize>
 #include <QString>
+
 #include <functional>
 #include <optional>
 

@@ -1,6 +1,6 @@
-#include "Twips.h"
-
-#include "WindowFrame.h"
+// SPDX-License-Identifier: MIT
+#include <forms/Twips.h>
+#include <forms/WindowFrame.h>
 
 #include <QWindow>
 

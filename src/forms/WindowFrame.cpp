@@ -1,4 +1,5 @@
-#include "WindowFrame.h"
+// SPDX-License-Identifier: MIT
+#include <forms/WindowFrame.h>
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -7,15 +8,18 @@
 #include <QThread>
 #include <QWidget>
 #include <QWindow>
+
 #include <algorithm>
 
 #ifdef ROLLWRIGHT_HAVE_XCB
 #include <QGuiApplication>
+
+#include <xcb/xcb.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <optional>
-#include <xcb/xcb.h>
 #endif
 
 namespace WindowFrame {

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QMargins>
+
 #include <functional>
 
 class QWidget;

@@ -1,4 +1,5 @@
-#include "DiagnosticList.h"
+// SPDX-License-Identifier: MIT
+#include <help/DiagnosticList.h>
 
 #include <algorithm>
 

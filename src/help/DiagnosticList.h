@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "HelpFile.h"
+#include <help/HelpFile.h>
 
 #include <QList>
+
 #include <array>
 #include <vector>
 

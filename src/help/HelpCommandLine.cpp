@@ -1,4 +1,5 @@
-#include "HelpCommandLine.h"
+// SPDX-License-Identifier: MIT
+#include <help/HelpCommandLine.h>
 
 #include <QCommandLineParser>
 #include <QFile>

@@ -1,4 +1,5 @@
-#include "HelpFile.h"
+// SPDX-License-Identifier: MIT
+#include <help/HelpFile.h>
 
 #include <QFile>
 #include <algorithm>

@@ -1,16 +1,18 @@
-#include "HelpFileLoader.h"
-
-#include "HelpFileParser.h"
+// SPDX-License-Identifier: MIT
+#include <help/HelpFileLoader.h>
+#include <help/HelpFileParser.h>
 
 #include <QByteArray>
 #include <QFile>
+
 #include <algorithm>
 
 #ifdef Q_OS_UNIX
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 #endif
 
 namespace Help {

@@ -1,10 +1,11 @@
-#include "HelpFileParser.h"
-
-#include "DiagnosticList.h"
+// SPDX-License-Identifier: MIT
+#include <help/DiagnosticList.h>
+#include <help/HelpFileParser.h>
 
 #include <QHash>
 #include <QSet>
 #include <QStringDecoder>
+
 #include <algorithm>
 #include <cstring>
 #include <optional>

@@ -1,4 +1,5 @@
-#include "HelpFileWriter.h"
+// SPDX-License-Identifier: MIT
+#include <help/HelpFileWriter.h>
 
 namespace Help {
 

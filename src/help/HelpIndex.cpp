@@ -1,4 +1,5 @@
-#include "HelpIndex.h"
+// SPDX-License-Identifier: MIT
+#include <help/HelpIndex.h>
 
 #include <algorithm>
 

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "HelpFile.h"
+#include <help/HelpFile.h>
 
 #include <QHash>
 #include <QList>

@@ -1,4 +1,5 @@
-#include "HelpInstance.h"
+// SPDX-License-Identifier: MIT
+#include <help/HelpInstance.h>
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
@@ -10,14 +11,15 @@
 #include <QTimer>
 
 #ifdef Q_OS_UNIX
-#include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/un.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
 #endif
 
 namespace Help {

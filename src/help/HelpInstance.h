@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "HelpRequest.h"
+#include <help/HelpRequest.h>
 
 #include <QLocalServer>
 #include <QObject>

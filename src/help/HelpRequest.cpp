@@ -1,8 +1,10 @@
-#include "HelpRequest.h"
+// SPDX-License-Identifier: MIT
+#include <help/HelpRequest.h>
 
 #include <QDataStream>
 #include <QIODevice>
 #include <QtEndian>
+
 #include <algorithm>
 
 namespace Help {

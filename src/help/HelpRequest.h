@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+
 #include <optional>
 
 namespace Help {

@@ -1,9 +1,9 @@
-#include "HelpWindow.h"
-
-#include "HelpFileLoader.h"
-#include "HelpInstance.h"
-#include "Identity.h"
-#include "TopicDocument.h"
+// SPDX-License-Identifier: MIT
+#include <help/HelpFileLoader.h>
+#include <help/HelpInstance.h>
+#include <help/HelpWindow.h>
+#include <help/TopicDocument.h>
+#include <settings/Identity.h>
 
 #include <QCoreApplication>
 #include <QDesktopServices>

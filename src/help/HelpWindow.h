@@ -1,11 +1,13 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "HelpFile.h"
-#include "HelpIndex.h"
-#include "HelpRequest.h"
+#include <help/HelpFile.h>
+#include <help/HelpIndex.h>
+#include <help/HelpRequest.h>
 
 #include <QList>
 #include <QWidget>
+
 #include <optional>
 
 class QLineEdit;

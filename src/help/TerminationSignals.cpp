@@ -1,12 +1,15 @@
-#include "TerminationSignals.h"
+// SPDX-License-Identifier: MIT
+#include <help/TerminationSignals.h>
 
 #include <QCoreApplication>
 
 #ifdef Q_OS_UNIX
 #include <QSocketNotifier>
-#include <csignal>
+
 #include <fcntl.h>
 #include <unistd.h>
+
+#include <csignal>
 #endif
 
 namespace Help {

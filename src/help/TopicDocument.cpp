@@ -1,4 +1,5 @@
-#include "TopicDocument.h"
+// SPDX-License-Identifier: MIT
+#include <help/TopicDocument.h>
 
 #include <QImage>
 #include <QTextCursor>

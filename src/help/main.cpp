@@ -1,14 +1,16 @@
-#include "HelpCommandLine.h"
-#include "HelpFileLoader.h"
-#include "HelpInstance.h"
-#include "HelpWindow.h"
-#include "Identity.h"
-#include "TerminationSignals.h"
+// SPDX-License-Identifier: MIT
+#include <help/HelpCommandLine.h>
+#include <help/HelpFileLoader.h>
+#include <help/HelpInstance.h>
+#include <help/HelpWindow.h>
+#include <help/TerminationSignals.h>
+#include <settings/Identity.h>
 
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
+
 #include <cstdio>
 
 namespace {

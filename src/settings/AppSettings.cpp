@@ -1,7 +1,7 @@
-#include "AppSettings.h"
-
-#include "Identity.h"
-#include "ProgramDirectory.h"
+// SPDX-License-Identifier: MIT
+#include <settings/AppSettings.h>
+#include <settings/Identity.h>
+#include <settings/ProgramDirectory.h>
 
 namespace {
 

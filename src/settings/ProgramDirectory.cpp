@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "ProgramDirectory.h"
+#include <settings/ProgramDirectory.h>
 
 #include <QCoreApplication>
 #include <QFile>
 
 #ifdef Q_OS_LINUX
-#include <climits>
 #include <unistd.h>
+
+#include <climits>
 #endif
 
 namespace {

@@ -1,6 +1,8 @@
-#include "dice/NumberText.h"
+// SPDX-License-Identifier: MIT
+#include <dice/NumberText.h>
 
 #include <QtTest>
+
 #include <cmath>
 #include <limits>
 

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: MIT
+#include <dice/RandomSource.h>
+#include <dice/RollEngine.h>
+
 #include "RollRequestTesting.h"
-#include "dice/RandomSource.h"
-#include "dice/RollEngine.h"
 
 #include <QtTest>
+
 #include <cmath>
 #include <vector>
 

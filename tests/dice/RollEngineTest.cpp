@@ -1,9 +1,11 @@
-#include "dice/RollEngine.h"
+// SPDX-License-Identifier: MIT
+#include <dice/RollEngine.h>
 
 #include "RollRequestTesting.h"
 #include "ScriptedSource.h"
 
 #include <QtTest>
+
 #include <algorithm>
 #include <cmath>
 

@@ -1,4 +1,5 @@
-#include "dice/RollInput.h"
+// SPDX-License-Identifier: MIT
+#include <dice/RollInput.h>
 
 #include "RollRequestTesting.h"
 

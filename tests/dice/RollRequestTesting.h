@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "dice/RollRequest.h"
+#include <dice/RollRequest.h>
 
 #include <QMetaType>
 #include <QString>

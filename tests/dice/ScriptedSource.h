@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "dice/RandomSource.h"
+#include <dice/RandomSource.h>
 
 #include <cstddef>
 #include <utility>

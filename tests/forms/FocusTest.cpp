@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // When GotFocus and Click run, and what Enter and Escape press.
 #include "FormTesting.h"
 #include "TestForm.h"

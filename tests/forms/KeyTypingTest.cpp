@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 // What a key press types, and how twips become pixels.
-#include "KeyAscii.h"
-#include "Twips.h"
+#include <forms/KeyAscii.h>
+#include <forms/Twips.h>
 
 #include <QKeyEvent>
 #include <QTest>

@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: MIT
 // The real message box for each style, and the recorder tests use instead.
-#include "MessageBox.h"
+#include <forms/MessageBox.h>
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Option buttons as one group: Tab stop, arrow keys in index order, Click.
 #include "TestForm.h"
 

@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: MIT
 // Handlers, ending the program, and modal windows that unload themselves.
-#include "Program.h"
-
-#include "MessageBox.h"
+#include <forms/MessageBox.h>
+#include <forms/Program.h>
 
 #include <QApplication>
 #include <QDialog>
@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
 #include <stdexcept>
 
 class ProgramTest : public QObject

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "FormEvents.h"
-#include "OptionGroup.h"
-#include "Program.h"
+#include <forms/FormEvents.h>
+#include <forms/OptionGroup.h>
+#include <forms/Program.h>
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every character that reaches a control with a KeyPress handler passes it
 // first, whichever way it is typed; text that is not typed (pasted, dropped)
 // goes in as it is.

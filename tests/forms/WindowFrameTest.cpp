@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: MIT
 // Windows placed by their outer size under a real window manager: where the
 // frame is known before the first show, and where it turns up only after.
-#include "WindowFrame.h"
-
-#include "Twips.h"
+#include <forms/Twips.h>
+#include <forms/WindowFrame.h>
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,4 +1,5 @@
-#include "help/HelpCommandLine.h"
+// SPDX-License-Identifier: MIT
+#include <help/HelpCommandLine.h>
 
 #include <QTest>
 
@@ -111,8 +112,8 @@ private slots:
 
         const QByteArray invalid = "/opt/inst-\xff\xfe/Rollwright.hlp";
         const QByteArray latin1 = "/opt/inst-\xe9t\xe9/Rollwright.hlp";
-        QTest::newRow("not UTF-8") << QList<QByteArray>{"--contents", "--", invalid} << invalid
-                                   << "";
+        QTest::newRow("not UTF-8")
+            << QList<QByteArray>{"--contents", "--", invalid} << invalid << "";
         QTest::newRow("Latin-1, with a keyword")
             << QList<QByteArray>{"--partial-key", "d\xe9", latin1} << latin1
             << QStringLiteral(u"d\uFFFD");
@@ -120,11 +121,14 @@ private slots:
             << QList<QByteArray>{"--contents", "/a b/W\xc3\xbcrfel \"1\".hlp"}
             << QByteArray("/a b/W\xc3\xbcrfel \"1\".hlp") << "";
         // Bytes that are no text are never an option: they name the file.
-        QTest::newRow("no option") << QList<QByteArray>{"--contents", "--\xff"}
-                                   << QByteArray("--\xff") << "";
+        QTest::newRow("no option")
+            << QList<QByteArray>{"--contents", "--\xff"} << QByteArray("--\xff") << "";
         QTest::newRow("text that looks like a mark")
-            << QList<QByteArray>{"--contents", "\xef\xbf\xbf" "0"}
-            << QByteArray("\xef\xbf\xbf" "0") << "";
+            << QList<QByteArray>{"--contents", "\xef\xbf\xbf"
+                                               "0"}
+            << QByteArray("\xef\xbf\xbf"
+                          "0")
+            << "";
     }
 
     void fileNamesKeepTheirBytes()

@@ -1,4 +1,5 @@
-#include "help/HelpFileLoader.h"
+// SPDX-License-Identifier: MIT
+#include <help/HelpFileLoader.h>
 
 #include "HelpTestFiles.h"
 
@@ -6,6 +7,7 @@
 #include <QLocalServer>
 #include <QTest>
 #include <QThread>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>

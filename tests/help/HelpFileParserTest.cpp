@@ -1,4 +1,5 @@
-#include "help/HelpFileParser.h"
+// SPDX-License-Identifier: MIT
+#include <help/HelpFileParser.h>
 
 #include "HelpTestFiles.h"
 

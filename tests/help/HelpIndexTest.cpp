@@ -1,7 +1,8 @@
-#include "help/HelpIndex.h"
+// SPDX-License-Identifier: MIT
+#include <help/HelpFileParser.h>
+#include <help/HelpIndex.h>
 
 #include "HelpTestFiles.h"
-#include "help/HelpFileParser.h"
 
 #include <QTest>
 

@@ -1,7 +1,8 @@
-#include "help/HelpInstance.h"
+// SPDX-License-Identifier: MIT
+#include <help/HelpInstance.h>
+#include <help/HelpWindow.h>
 
 #include "HelpTestFiles.h"
-#include "help/HelpWindow.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,12 +13,14 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QThread>
-#include <cstring>
+
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <cstring>
 
 using Help::ForwardResult;
 using Help::HelpRequest;
@@ -237,8 +240,7 @@ private slots:
         const auto longFolder = [&](const QString& start) {
             const QString path = temp.filePath(start);
             const QString full = path + QString(110 - path.size(), QLatin1Char('x'));
-            return QDir().mkdir(full) &&
-                           ::chmod(QFile::encodeName(full).constData(), 0700) == 0
+            return QDir().mkdir(full) && ::chmod(QFile::encodeName(full).constData(), 0700) == 0
                        ? full
                        : QString();
         };
@@ -252,8 +254,8 @@ private slots:
         const Help::SocketFolder folder = Help::privateSocketFolder();
         QVERIFY2(folder.problem.isEmpty(), qPrintable(folder.problem));
         const QString own = QStringLiteral("rollwright-help-%1").arg(::geteuid());
-        QCOMPARE(folder.path, longTemporary ? QStringLiteral("/tmp/") + own
-                                            : QDir(temporary).filePath(own));
+        QCOMPARE(folder.path,
+                 longTemporary ? QStringLiteral("/tmp/") + own : QDir(temporary).filePath(own));
 
         Help::HelpInstanceServer server(servedFile);
         const QString name = Help::instanceServerName(folder.path, servedFile);

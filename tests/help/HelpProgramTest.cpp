@@ -1,14 +1,18 @@
+// SPDX-License-Identifier: MIT
+#include <help/HelpInstance.h>
+
 #include "HelpTestFiles.h"
-#include "help/HelpInstance.h"
 
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
-#include <QTest>
 #include <QScopeGuard>
-#include <csignal>
+#include <QTest>
+
 #include <sys/stat.h>
+
+#include <csignal>
 
 // The program's exit codes and output, for what it can do without a window.
 class HelpProgramTest : public QObject
@@ -195,8 +199,9 @@ private:
         QByteArray err;
     };
 
-    static Run start(const QStringList& arguments,
-                     const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+    static Run
+    start(const QStringList& arguments,
+          const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
     {
         QProcess process;
         process.setProcessEnvironment(environment);

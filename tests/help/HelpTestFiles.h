@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QByteArray>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+
 #include <functional>
 
 // A small help file: three topics, keywords that overlap in case, and links.

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: MIT
+#include <help/HelpWindow.h>
+
 #include "HelpTestFiles.h"
-#include "help/HelpWindow.h"
 
 #include <QDesktopServices>
 #include <QElapsedTimer>
@@ -8,6 +10,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
+
 #include <sys/stat.h>
 
 using Mode = Help::HelpRequest::Mode;
@@ -127,8 +130,8 @@ private slots:
             QByteArray text;
             for (int i = 0; i < count; ++i) {
                 const QByteArray line = (QString::number(i) + QLatin1Char(' ') + title).toUtf8();
-                text += "@topic t" + QByteArray::number(i) + "\n@title " + line +
-                        "\n@keywords " + line + "\n\nText.\n\n";
+                text += "@topic t" + QByteArray::number(i) + "\n@title " + line + "\n@keywords " +
+                        line + "\n\nText.\n\n";
             }
             return text;
         };

@@ -1,4 +1,5 @@
-#include "help/HelpWindow.h"
+// SPDX-License-Identifier: MIT
+#include <help/HelpWindow.h>
 
 #include "HelpTestFiles.h"
 
@@ -9,6 +10,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -253,8 +255,8 @@ private slots:
         });
         const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
         QVERIFY(fd >= 0);
-        const bool written = ::write(fd, sampleHelp.constData(), size_t(sampleHelp.size())) ==
-                             sampleHelp.size();
+        const bool written =
+            ::write(fd, sampleHelp.constData(), size_t(sampleHelp.size())) == sampleHelp.size();
         ::close(fd);
         QVERIFY(written);
 

@@ -1,6 +1,7 @@
-#include "help/HelpFileLoader.h"
-#include "help/HelpFileParser.h"
-#include "help/HelpIndex.h"
+// SPDX-License-Identifier: MIT
+#include <help/HelpFileLoader.h>
+#include <help/HelpFileParser.h>
+#include <help/HelpIndex.h>
 
 #include <QTest>
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // The About window's four texts, character for character, and how its
 // labels show them.
-#include "AppSettings.h"
-#include "Identity.h"
-#include "frmAbout.h"
+#include <settings/AppSettings.h>
+#include <settings/Identity.h>
+#include <ui/info/frmAbout.h>
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: MIT
 // The About window as the user meets it: its layout, keyboard, closing,
 // placement over the main window and the way to the read-me viewer.
-#include "AppSettings.h"
+#include <forms/Twips.h>
+#include <settings/AppSettings.h>
+
 #include "InfoTesting.h"
-#include "Twips.h"
 
 #include <QLabel>
 #include <QPushButton>

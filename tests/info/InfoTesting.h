@@ -1,17 +1,19 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Program.h"
-#include "Startup.h"
-#include "frmAbout.h"
-#include "frmDice.h"
-#include "frmReadMe.h"
+#include <app/Startup.h>
+#include <dice/RandomSource.h>
+#include <forms/Program.h>
+#include <ui/info/frmAbout.h>
+#include <ui/info/frmReadMe.h>
+#include <ui/main/frmDice.h>
 
 #include <QApplication>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <dice/RandomSource.h>
+
 #include <functional>
 
 namespace InfoTesting {

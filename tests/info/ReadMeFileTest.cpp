@@ -1,19 +1,23 @@
+// SPDX-License-Identifier: MIT
 // What the read-me viewer shows for the files it may meet: the shipped
 // read-me, other texts, no file, and files it cannot or must not read whole.
+#include <ui/info/Windows1252.h>
+
 #include "InfoTesting.h"
-#include "Windows1252.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include <condition_variable>
+
 #include <fcntl.h>
-#include <mutex>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 using namespace InfoTesting;
 

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: MIT
 // The read-me viewer as the user meets it: its frame and layout, a box that
 // scrolls but takes no typing, Enter that closes and Esc that does not.
+#include <forms/Twips.h>
+
 #include "FormTesting.h"
 #include "InfoTesting.h"
-#include "Twips.h"
 
 #include <QClipboard>
 #include <QFile>

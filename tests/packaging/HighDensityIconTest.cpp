@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: MIT
 // On a screen of scale 2 the windows' icons must be drawn from the 64-pixel
 // artwork, not from the 32-pixel icon scaled up.
-#include "frmAbout.h"
-#include "frmDice.h"
+#include <dice/RandomSource.h>
+#include <ui/info/frmAbout.h>
+#include <ui/main/frmDice.h>
 
 #include <QApplication>
 #include <QIcon>
 #include <QImage>
 #include <QTest>
-#include <dice/RandomSource.h>
 
 namespace {
 

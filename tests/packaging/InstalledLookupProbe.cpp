@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Copied beside an installed Rollwright and started through a symlink, this
 // reports where the program's own code looks for its files from there:
 //   directory DIR      the program's directory
@@ -7,20 +8,21 @@
 // It runs the main window's menu actions and the read-me viewer's load
 // handler, with only the starting of the help viewer captured; given
 // --start-help, it starts the viewer as the program does instead.
-#include "HelpViewer.h"
-#include "MessageBox.h"
-#include "Program.h"
-#include "frmDice.h"
-#include "frmReadMe.h"
+#include <dice/RandomSource.h>
+#include <forms/HelpViewer.h>
+#include <forms/MessageBox.h>
+#include <forms/Program.h>
+#include <ui/info/frmReadMe.h>
+#include <ui/main/frmDice.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextDocument>
+
 #include <cstdio>
 #include <cstring>
-#include <dice/RandomSource.h>
 #include <initializer_list>
 
 namespace {

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Writes the AppStream releases that the build makes of a changelog.
 #   cmake -DCHANGELOG=FILE -DOUTPUT=FILE -P changelog-releases.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/RollwrightChangelog.cmake)

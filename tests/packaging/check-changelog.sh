@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Reads the project's changelog and the sample changelogs with dpkg's own
 # parser and with the build's, which must agree on every release and its
 # date and refuse what dpkg finds malformed.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Builds the Debian package with CPack into WORK_DIR, checks its control
 # fields and contents, its changelog and manual pages, and has lintian check
 # it: any error or warning fails the test.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Validates the desktop entry; hints count as failures too.
 #   check-desktop-entry.sh DESKTOP_FILE
 set -eu

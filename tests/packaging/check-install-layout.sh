@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Checks what the install put under PREFIX: the program directory with the
 # files the program reads beside it, the launcher on the PATH, the menu entry
 # with its icons and metadata, and the licence and changelog. PROGRAMDIR and

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Puts PROBE, built from the program's own window code, beside the installed
 # program, starts it through a symlink beside the launcher, made as the
 # launcher is, from the root directory and checks that the paths the program

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Starts the installed program through its launcher from the root directory,
 # without a screen, and checks that the process runs the real program in the
 # program directory and stays up; then ends it. PROGRAMDIR and LAUNCHERDIR

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Checks the installed manual pages rollwright(6) and rollwright-help(6):
 # compressed as Debian wants them, rendered by man and groff without a
 # warning, their files present where they say, and the viewer's options,

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Validates the generated AppStream metainfo strictly and checks that it
 # names the desktop entry beside it, and that its releases are the
 # changelog's, as dpkg reads it, the latest being the project's version.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Compiles the generated Windows resource script with the MinGW resource
 # compiler, reads the compiled version record back and compares it with what
 # the Windows program file must carry: the version in numbers and in text,

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Installs the build tree into a fresh PREFIX, as a user would.
 #   install.sh CMAKE BUILD_DIR CONFIG PREFIX
 set -eu

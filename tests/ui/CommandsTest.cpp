@@ -1,14 +1,17 @@
+// SPDX-License-Identifier: MIT
 // The commands: menu items against their buttons, the About window opened
 // modally and afresh, Exit, and help requests handed to the help viewer.
-#include "AppSettings.h"
-#include "HelpViewer.h"
+#include <forms/HelpViewer.h>
+#include <settings/AppSettings.h>
+#include <ui/info/frmAbout.h>
+
 #include "MainWindowFixture.h"
-#include "frmAbout.h"
 
 #include <QAction>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
+
 #include <functional>
 
 class CommandsTest : public QObject

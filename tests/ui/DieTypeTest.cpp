@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: MIT
 // Choosing a die type: its sides, the Custom frame, the result frames' place
 // and the roll modifier's lock for Percentile.
+#include <forms/Twips.h>
+
 #include "MainWindowFixture.h"
-#include "Twips.h"
 
 class DieTypeTest : public QObject
 {

@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: MIT
 // What the five fields accept, what they select, and what entering or
 // choosing in a modifier list does to the results and the Modified frame.
+#include <dice/RollEngine.h>
+
 #include "FormTesting.h"
 #include "MainWindowFixture.h"
 
@@ -7,7 +10,6 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
-#include <dice/RollEngine.h>
 
 class FieldsTest : public QObject
 {

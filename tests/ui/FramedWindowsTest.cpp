@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: MIT
 // Under a real window manager the windows are placed by their outer size,
 // frame and title bar included: the main window in the middle of the
 // screen, the About window and the read-me viewer over the main window.
+#include <forms/Twips.h>
+
 #include "MainWindowFixture.h"
-#include "Twips.h"
 
 #include <QScreen>
 #include <QTimer>

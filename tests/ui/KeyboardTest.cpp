@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tab order, access keys, Enter and Escape in the main window.
 #include "MainWindowFixture.h"
 

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: MIT
 // The main window's static definition as a user meets it: size, captions that
 // fit their boxes, lists, menus, fonts and the names a screen reader reads.
+#include <forms/Twips.h>
+
 #include "MainWindowFixture.h"
-#include "Twips.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -1,11 +1,13 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "MessageBox.h"
-#include "Program.h"
+#include <app/Startup.h>
+#include <dice/RollRequest.h>
+#include <forms/MessageBox.h>
+#include <forms/Program.h>
+#include <ui/main/frmDice.h>
+
 #include "ScriptedSource.h"
-#include "Startup.h"
-#include "dice/RollRequest.h"
-#include "frmDice.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -15,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
 #include <memory>
 
 // Starts the main window as the program does, with a scripted random source,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The runtime rules as the main window relies on them: handlers raised from
 // code, failures escaping a handler, and ending the program.
 #include "MainWindowFixture.h"

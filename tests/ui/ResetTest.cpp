@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: MIT
 // The start state the window opens in, and Clear Results bringing it back.
+#include <forms/Twips.h>
+
 #include "MainWindowFixture.h"
-#include "Twips.h"
 
 #include <QMenu>
 #include <QMenuBar>

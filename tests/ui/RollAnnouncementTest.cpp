@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: MIT
 // What a screen reader is told after a roll, for rolls made by the real
 // engine from scripted draws.
-#include "RollAnnouncement.h"
+#include <dice/RollEngine.h>
+#include <ui/main/RollAnnouncement.h>
 
 #include "RollRequestTesting.h"
 #include "ScriptedSource.h"
 
 #include <QTest>
-#include <dice/RollEngine.h>
 
 namespace {
 

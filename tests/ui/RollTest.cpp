@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Roll Dice command through the real window: refused settings with their
 // boxes and focus moves, and the display of good rolls.
 #include "MainWindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a screen reader finds in the real window: the outcome of a roll on
 // the control the focus moves to, gone as soon as the results are, and the
 // modifier lists named by their labels.

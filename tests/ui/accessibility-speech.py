@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Drives the real program from the keyboard and checks what a screen reader
 finds at the focus: the name of every stop of the tab order, and the outcome
 of a roll read after the name of the control the roll moves the focus to,

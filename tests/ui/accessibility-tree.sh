@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # What a screen reader finds in the real program: every control named, the
 # die types as radio buttons, the lists named and labelled by their captions;
 # then, driven from the keyboard, what it reads at each focus stop and after

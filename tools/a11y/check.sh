@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Starts Rollwright under Xvfb with accessibility on and runs a script that
 # reads it over AT-SPI: by default tree.py, which prints the tree a screen
 # reader sees. Needs xvfb, xdotool, dbus-x11, at-spi2-core and python3-pyatspi.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """What a screen reader finds in a running program over AT-SPI, and a
 keyboard to drive it with (xdotool). Used by the scripts beside it."""
 import subprocess

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Prints what a screen reader finds in a running Rollwright: the role and
 name of every accessible object, and the labels that name it."""
 import sys

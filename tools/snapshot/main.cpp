@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: MIT
 // Renders the program's windows to PNG files without a display:
 //   QT_QPA_PLATFORM=offscreen rollwright-snapshot OUTPUT_DIR
-#include "frmAbout.h"
-#include "frmDice.h"
-#include "frmReadMe.h"
+#include <dice/RandomSource.h>
+#include <ui/info/frmAbout.h>
+#include <ui/info/frmReadMe.h>
+#include <ui/main/frmDice.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -11,7 +13,6 @@
 #include <QPixmap>
 #include <QRadioButton>
 #include <QTextStream>
-#include <dice/RandomSource.h>
 
 namespace {
 

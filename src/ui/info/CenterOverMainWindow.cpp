@@ -1,7 +1,7 @@
-#include "CenterOverMainWindow.h"
-
-#include "Twips.h"
-#include "WindowFrame.h"
+// SPDX-License-Identifier: MIT
+#include <forms/Twips.h>
+#include <forms/WindowFrame.h>
+#include <ui/info/CenterOverMainWindow.h>
 
 #include <QPointer>
 #include <QWidget>

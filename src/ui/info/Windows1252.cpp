@@ -1,4 +1,5 @@
-#include "Windows1252.h"
+// SPDX-License-Identifier: MIT
+#include <ui/info/Windows1252.h>
 
 namespace Windows1252 {
 

@@ -1,13 +1,14 @@
-#include "frmAbout.h"
+// SPDX-License-Identifier: MIT
+#include <forms/Fonts.h>
+#include <forms/FormEvents.h>
+#include <forms/Program.h>
+#include <forms/Twips.h>
+#include <settings/AppSettings.h>
+#include <settings/Identity.h>
+#include <ui/info/CenterOverMainWindow.h>
+#include <ui/info/frmAbout.h>
+#include <ui/info/frmReadMe.h>
 
-#include "AppSettings.h"
-#include "CenterOverMainWindow.h"
-#include "Fonts.h"
-#include "FormEvents.h"
-#include "Identity.h"
-#include "Program.h"
-#include "Twips.h"
-#include "frmReadMe.h"
 #include "ui_frmAbout.h"
 
 #include <QIcon>

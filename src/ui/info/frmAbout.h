@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QDialog>
 #include <QPointer>
 #include <QString>
+
 #include <memory>
 
 class FormEvents;

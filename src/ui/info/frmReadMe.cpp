@@ -1,25 +1,28 @@
-#include "frmReadMe.h"
+// SPDX-License-Identifier: MIT
+#include <forms/Fonts.h>
+#include <forms/FormEvents.h>
+#include <forms/Program.h>
+#include <forms/Twips.h>
+#include <ui/info/CenterOverMainWindow.h>
+#include <ui/info/Windows1252.h>
+#include <ui/info/frmReadMe.h>
 
-#include "CenterOverMainWindow.h"
-#include "Fonts.h"
-#include "FormEvents.h"
-#include "Program.h"
-#include "Twips.h"
-#include "Windows1252.h"
 #include "ui_frmReadMe.h"
 
 #include <QFile>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPixmap>
+
 #include <algorithm>
 #include <optional>
 
 #ifdef Q_OS_UNIX
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 #endif
 
 namespace {

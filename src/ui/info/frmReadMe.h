@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QByteArray>
 #include <QDialog>
 #include <QPointer>
 #include <QString>
+
 #include <functional>
 #include <memory>
 

@@ -1,8 +1,10 @@
-#include "RollAnnouncement.h"
+// SPDX-License-Identifier: MIT
+#include <dice/RollEngine.h>
+#include <ui/main/RollAnnouncement.h>
 
 #include <QStringList>
+
 #include <cstdint>
-#include <dice/RollEngine.h>
 #include <vector>
 
 namespace {

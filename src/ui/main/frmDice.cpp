@@ -1,19 +1,20 @@
+// SPDX-License-Identifier: MIT
 // The main window: construction, event binding, start state and reset.
-#include "frmDice.h"
+#include <dice/RandomSource.h>
+#include <forms/Fonts.h>
+#include <forms/FormEvents.h>
+#include <forms/ListAccessibility.h>
+#include <forms/OptionGroup.h>
+#include <forms/Program.h>
+#include <forms/Twips.h>
+#include <forms/WindowFrame.h>
+#include <ui/main/frmDice.h>
 
-#include "Fonts.h"
-#include "FormEvents.h"
-#include "ListAccessibility.h"
-#include "OptionGroup.h"
-#include "Program.h"
-#include "Twips.h"
-#include "WindowFrame.h"
 #include "ui_frmDice.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
-#include <dice/RandomSource.h>
 
 namespace {
 constexpr int ClientWidthTwips = 6540;

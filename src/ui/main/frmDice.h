@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QMainWindow>
 #include <QPointer>
+
 #include <array>
 #include <cstdint>
 #include <memory>

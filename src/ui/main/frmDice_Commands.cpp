@@ -1,10 +1,12 @@
+// SPDX-License-Identifier: MIT
 // The commands of the buttons and the menus.
-#include "AppSettings.h"
-#include "HelpViewer.h"
-#include "MessageBox.h"
-#include "Program.h"
-#include "frmAbout.h"
-#include "frmDice.h"
+#include <forms/HelpViewer.h>
+#include <forms/MessageBox.h>
+#include <forms/Program.h>
+#include <settings/AppSettings.h>
+#include <ui/info/frmAbout.h>
+#include <ui/main/frmDice.h>
+
 #include "ui_frmDice.h"
 
 #include <exception>

@@ -1,13 +1,15 @@
+// SPDX-License-Identifier: MIT
 // How the die-type buttons and the editable fields behave while the user
 // works with them.
-#include "Twips.h"
-#include "frmDice.h"
+#include <dice/NumberText.h>
+#include <dice/RollRequest.h>
+#include <forms/Twips.h>
+#include <ui/main/frmDice.h>
+
 #include "ui_frmDice.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <dice/NumberText.h>
-#include <dice/RollRequest.h>
 
 namespace {
 

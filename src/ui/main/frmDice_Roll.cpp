@@ -1,12 +1,14 @@
+// SPDX-License-Identifier: MIT
 // The Roll Dice command and the display of its results.
-#include "MessageBox.h"
-#include "RollAnnouncement.h"
-#include "frmDice.h"
+#include <dice/RollEngine.h>
+#include <dice/RollInput.h>
+#include <forms/MessageBox.h>
+#include <ui/main/RollAnnouncement.h>
+#include <ui/main/frmDice.h>
+
 #include "ui_frmDice.h"
 
 #include <QPlainTextEdit>
-#include <dice/RollEngine.h>
-#include <dice/RollInput.h>
 
 void frmDice::cmdRoll_Click()
 {
