@@ -3,6 +3,7 @@
 
 #include <QCommandLineParser>
 #include <QFile>
+
 #include <optional>
 
 namespace Help {

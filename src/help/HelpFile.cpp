@@ -2,6 +2,7 @@
 #include <help/HelpFile.h>
 
 #include <QFile>
+
 #include <algorithm>
 
 namespace Help {
