@@ -121,10 +121,15 @@ QString tooLong(const QString& folder)
         .arg(maxSocketPathBytes());
 }
 
+QString ownFolderPath(const QString& base)
+{
+    return QDir(base).filePath(SocketPrefix + QString::number(::geteuid()));
+}
+
 // The folder rollwright-help-UID in base, made if need be.
 SocketFolder ownFolderIn(const QString& base)
 {
-    const QString own = QDir(base).filePath(SocketPrefix + QString::number(::geteuid()));
+    const QString own = ownFolderPath(base);
     if (!takesSockets(own))
         return {{}, tooLong(own)};
     const QByteArray encoded = QFile::encodeName(own);
@@ -161,14 +166,11 @@ SocketFolder privateSocketFolder()
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && isPrivateFolder(runtime) && takesSockets(runtime))
         return {runtime, {}};
-    const SocketFolder temporary = ownFolderIn(QDir::tempPath());
-    if (!temporary.path.isEmpty() || QDir::tempPath() == QLatin1String("/tmp"))
-        return temporary;
     // A temporary folder of too long a name still leaves the system's own.
-    const SocketFolder system = ownFolderIn(QStringLiteral("/tmp"));
-    if (!system.path.isEmpty())
-        return system;
-    return {{}, temporary.problem + QStringLiteral(", and ") + system.problem};
+    QString base = QDir::tempPath();
+    if (!takesSockets(ownFolderPath(base)))
+        base = QStringLiteral("/tmp");
+    return ownFolderIn(base);
 #else
     return {QStringLiteral("."), {}}; // local sockets are pipes of the user's session
 #endif

@@ -314,9 +314,8 @@ private slots:
         Help::HelpInstanceServer server(servedFile);
         QVERIFY(server.listen(m_name));
         QSignalSpy received(&server, &Help::HelpInstanceServer::requestReceived);
-        const auto forwarding = runElsewhere([&] {
-            return Help::forwardRequest(m_name, contentsRequest(QStringLiteral("/etc/passwd")));
-        });
+        const auto forwarding = runElsewhere(
+            [&] { return Help::forwardRequest(m_name, contentsRequest("/etc/passwd")); });
         QCOMPARE(forwarding.result, ForwardResult::Refused);
         QTest::qWait(50);
         QCOMPARE(received.size(), 0);

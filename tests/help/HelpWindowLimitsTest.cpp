@@ -157,10 +157,10 @@ private slots:
         m_window->performRequest({Mode::Index, {}, QFile::encodeName(write(file))});
         for (const char* name : {"contentsList", "indexList"}) {
             const auto* list = m_window->findChild<QListWidget*>(name);
-            QCOMPARE(list->wordWrap(), wraps);
-            QCOMPARE(list->uniformItemSizes(), !wraps);
             if (list->count() == 0) // no keywords
                 continue;
+            QCOMPARE(list->wordWrap(), wraps);
+            QCOMPARE(list->uniformItemSizes(), !wraps);
             const QListWidgetItem* first = list->item(0);
             const QString shown = first->text();
             if (shown == firstTitle) {
