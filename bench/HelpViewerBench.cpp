@@ -117,15 +117,15 @@ void BM_ShowHardTopic(benchmark::State& state)
     }
 }
 
-// count topics whose titles and keywords fill their lines: `character`
-// repeated to 3,980 characters (Latin ones are cut at 3,955, as if words).
+// count topics whose titles fill their lines: a number and `character`,
+// `length` characters in all; a short keyword each.
 QByteArray longTitles(int count, const QString& character, int length)
 {
     QByteArray text;
     for (int i = 0; i < count; ++i) {
         const QByteArray n = QByteArray::number(i);
         const QByteArray words = (n + ' ' + character.repeated(length - n.size() - 1)).toUtf8();
-        text += "@topic t" + n + "\n@title " + words + "\n@keywords " + words + "\n\nText.\n\n";
+        text += "@topic t" + n + "\n@title " + words + "\n@keywords k" + n + "\n\nText.\n\n";
     }
     return text;
 }

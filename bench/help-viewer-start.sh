@@ -30,7 +30,7 @@ write("hardest-topic.hlp", "@topic a\n@title A\n\n" + line + line + "*a" * 995 +
 def long_titles(count, character, length):
     def words(i):
         return f"{i} " + character * (length - len(str(i)) - 1)
-    return "".join(f"@topic t{i}\n@title {words(i)}\n@keywords {words(i)}\n\nText.\n\n" for i in range(count))
+    return "".join(f"@topic t{i}\n@title {words(i)}\n@keywords k{i}\n\nText.\n\n" for i in range(count))
 write("1300-wide-titles.hlp", long_titles(1300, "\u6f22", 3980))
 write("2000-long-titles.hlp", long_titles(2000, "a", 3955))
 PYTHON
