@@ -142,6 +142,13 @@ void BM_OpenLongLatinTitles(benchmark::State& state)
         state, written(QStringLiteral("latin.hlp"), longTitles(2000, QStringLiteral("a"), 3955)));
 }
 
+// The longest list that still wraps: 2,000 titles of 50 wide characters.
+void BM_OpenWrappedAtTheLimit(benchmark::State& state)
+{
+    openAtFirstTopic(
+        state, written(QStringLiteral("wrapped.hlp"), longTitles(2000, QStringLiteral(u"漢"), 50)));
+}
+
 // The Index of the wide titles, a wide keyword typed.
 void BM_IndexLongWideTitles(benchmark::State& state)
 {
@@ -206,6 +213,7 @@ BENCHMARK(BM_ShowHardTopic)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DisplayKeyword)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenLongWideTitles)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenLongLatinTitles)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenWrappedAtTheLimit)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IndexLongWideTitles)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ResizeLongWideTitles)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TypeKeywordPrefix)->Unit(benchmark::kMicrosecond);
