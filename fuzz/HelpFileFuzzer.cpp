@@ -11,12 +11,13 @@
 // - the link targets of a line are the ones a regular expression finds.
 
 #include <help/HelpFileParser.h>
-#include <help/HelpFileWriter.h>
 #include <help/HelpIndex.h>
 
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
+
+#include <support/HelpFileWriter.h>
 
 #include <cstddef>
 #include <cstdint>

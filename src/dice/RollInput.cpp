@@ -41,50 +41,42 @@ RollValidation ValidateRollInput(const RollInput& input)
     request.Sides = input.Sides;
     request.DieType = DieTypeOf(input.Sides, input.CustomSelected);
     if (input.Sides == NoSides || request.DieType < 0)
-        return refuse({"You must select a Die Type.", DieRollTitle, RollField::None});
+        return refuse({Refusals::NoDieType, DieRollTitle, RollField::None});
 
     if (request.DieType == CustomDieType) {
         const double low = LeadingNumber(input.CustomDieLowText);
         if (low > 999)
-            return refuse(
-                Refusal("Your Lower Limit must be less than 1000", RollField::CustomDieLow));
+            return refuse(Refusal(Refusals::LowerLimitTooHigh, RollField::CustomDieLow));
         request.CustomDieLow = ToInt16Rounded(low);
         validation.LowerLimitWasEmpty = input.CustomDieLowText.empty();
 
         const double high = LeadingNumber(input.CustomDieHighText);
         if (high > 1000)
-            return refuse(
-                Refusal("Your Upper Limit must be 1000 or less!", RollField::CustomDieHigh));
+            return refuse(Refusal(Refusals::UpperLimitTooHigh, RollField::CustomDieHigh));
         request.CustomDieHigh = ToInt16Rounded(high);
 
         if (request.CustomDieLow < 0)
-            return refuse(Refusal("The Lower Limit for your Custom Die Type must be 0 or greater.",
-                                  RollField::CustomDieLow));
+            return refuse(Refusal(Refusals::LowerLimitNegative, RollField::CustomDieLow));
         if (request.CustomDieHigh == 0)
-            return refuse(Refusal("You must select an Upper Limit for your Custom Die Type.",
-                                  RollField::CustomDieHigh));
+            return refuse(Refusal(Refusals::NoUpperLimit, RollField::CustomDieHigh));
         if (request.CustomDieLow > request.CustomDieHigh)
-            return refuse(Refusal("Your Lower Limit is higher than your Upper Limit!",
-                                  RollField::CustomDieLow));
+            return refuse(Refusal(Refusals::LowerAboveUpper, RollField::CustomDieLow));
         if (request.CustomDieLow == request.CustomDieHigh)
-            return refuse(Refusal("Your Lower Limit is the same as your Upper Limit!",
-                                  RollField::CustomDieLow));
+            return refuse(Refusal(Refusals::LowerEqualsUpper, RollField::CustomDieLow));
     }
 
     const double rollModifier = LeadingNumber(input.RollModifierText);
     if (rollModifier < -1000 || rollModifier > 1000)
-        return refuse(
-            Refusal("Roll Modifier must be between -1000 and 1000.", RollField::RollModifier));
+        return refuse(Refusal(Refusals::RollModifierOutOfRange, RollField::RollModifier));
     const double dieModifier = LeadingNumber(input.DieModifierText);
     if (dieModifier < -100 || dieModifier > 100)
-        return refuse(
-            Refusal("Die Modifier must be between -100 and 100.", RollField::DieModifier));
+        return refuse(Refusal(Refusals::DieModifierOutOfRange, RollField::DieModifier));
     request.RollModifier = ToInt16Rounded(rollModifier);
     request.DieModifier = ToInt16Rounded(dieModifier);
 
     const double numDice = LeadingNumber(input.NumDiceText);
     if (numDice > 1000)
-        return refuse(Refusal("Sorry you only have 1000 dice in your dice bag!", RollField::None));
+        return refuse(Refusal(Refusals::TooManyDice, RollField::None));
     // A negative count passes, as the window's key filter keeps it out of
     // typed input; the engine draws nothing for it.
     request.NumDice = ToInt16Rounded(numDice);

@@ -3,6 +3,7 @@
 
 #include <dice/RollRequest.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,6 +20,29 @@ enum class RollField
     RollModifier,
     DieModifier,
 };
+
+// What a refused roll says, one message per check.
+namespace Refusals {
+inline constexpr const char* NoDieType = "You must select a Die Type.";
+inline constexpr const char* LowerLimitTooHigh = "Your Lower Limit must be less than 1000";
+inline constexpr const char* UpperLimitTooHigh = "Your Upper Limit must be 1000 or less!";
+inline constexpr const char* LowerLimitNegative =
+    "The Lower Limit for your Custom Die Type must be 0 or greater.";
+inline constexpr const char* NoUpperLimit =
+    "You must select an Upper Limit for your Custom Die Type.";
+inline constexpr const char* LowerAboveUpper = "Your Lower Limit is higher than your Upper Limit!";
+inline constexpr const char* LowerEqualsUpper = "Your Lower Limit is the same as your Upper Limit!";
+inline constexpr const char* RollModifierOutOfRange =
+    "Roll Modifier must be between -1000 and 1000.";
+inline constexpr const char* DieModifierOutOfRange = "Die Modifier must be between -100 and 100.";
+inline constexpr const char* TooManyDice = "Sorry you only have 1000 dice in your dice bag!";
+
+// Every one of them, in the order of the checks.
+inline constexpr std::array All{
+    NoDieType,       LowerLimitTooHigh, UpperLimitTooHigh,      LowerLimitNegative,    NoUpperLimit,
+    LowerAboveUpper, LowerEqualsUpper,  RollModifierOutOfRange, DieModifierOutOfRange, TooManyDice,
+};
+} // namespace Refusals
 
 struct RollInputError
 {

@@ -28,12 +28,6 @@ namespace {
 
 const char ViewerName[] = "rollwright-help";
 
-QByteArray& programOverride()
-{
-    static QByteArray path;
-    return path;
-}
-
 [[noreturn]] void fail(const QString& message)
 {
     throw std::runtime_error(message.toStdString());
@@ -150,8 +144,6 @@ Starter& starter()
 
 QByteArray viewerProgram()
 {
-    if (!programOverride().isEmpty())
-        return programOverride();
     // Only the program's own folder: never the working folder, nor the PATH.
     const QByteArray folder = Program::directory();
     return folder.isEmpty() ? QByteArray() : folder + '/' + ViewerName;
@@ -159,7 +151,7 @@ QByteArray viewerProgram()
 
 } // namespace
 
-Request requestFor(const QByteArray& helpFile, int command, const QString& keyword)
+Request requestFor(const QByteArray& helpFile, Command command, const QString& keyword)
 {
     Request r;
     r.program = viewerProgram();
@@ -171,18 +163,14 @@ Request requestFor(const QByteArray& helpFile, int command, const QString& keywo
     return r;
 }
 
-void request(const QByteArray& helpFile, int command, const QString& keyword)
+void request(const QByteArray& helpFile, Command command, const QString& keyword)
 {
     starter()(requestFor(helpFile, command, keyword));
 }
 
-void setStarterForTests(Starter s)
+void setStarter(Starter s)
 {
     starter() = s ? std::move(s) : Starter(startDetached);
-}
-void setProgramForTests(const QByteArray& program)
-{
-    programOverride() = program;
 }
 
 } // namespace HelpViewer

@@ -18,6 +18,7 @@
 // help file reaches it exactly as named.
 namespace HelpViewer {
 
+// The two requests, by the numbers the classic help viewer gives them.
 enum Command : int
 {
     Contents = 3,      // the help file's contents
@@ -32,14 +33,15 @@ struct Request
 
 // Throws std::runtime_error with a description when the viewer cannot be
 // started.
-void request(const QByteArray& helpFile, int command, const QString& keyword);
+void request(const QByteArray& helpFile, Command command, const QString& keyword);
 
 // What request() would start.
-Request requestFor(const QByteArray& helpFile, int command, const QString& keyword);
+Request requestFor(const QByteArray& helpFile, Command command, const QString& keyword);
 
-// Tests replace how a request is started, or where the viewer is looked for.
+// The seam for tests: a starter set here is handed every request instead of
+// starting the viewer; an empty one brings back the real start. Where the
+// viewer is looked for follows Program::directory().
 using Starter = std::function<void(const Request&)>;
-void setStarterForTests(Starter starter);
-void setProgramForTests(const QByteArray& program);
+void setStarter(Starter starter);
 
 } // namespace HelpViewer

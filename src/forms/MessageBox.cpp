@@ -14,9 +14,9 @@ Recorder& recorder()
     return instance;
 }
 
-QMessageBox::Icon iconFor(int style)
+QMessageBox::Icon iconFor(Style style)
 {
-    switch (style & 0x70) {
+    switch (style) {
     case Critical:
         return QMessageBox::Critical;
     case Exclamation:
@@ -34,7 +34,7 @@ void setRecorder(Recorder r)
     recorder() = std::move(r);
 }
 
-void show(QWidget* owner, const QString& text, int style, const QString& title)
+void show(QWidget* owner, const QString& text, Style style, const QString& title)
 {
     if (recorder()) {
         recorder()({text, style, title});

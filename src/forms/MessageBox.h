@@ -11,6 +11,7 @@ class QWidget;
 // the program goes through here, so a test can record them instead.
 namespace MessageBox {
 
+// The classic message box styles, by their numbers.
 enum Style : int
 {
     Plain = 0,        // no icon
@@ -22,11 +23,11 @@ enum Style : int
 struct Shown
 {
     QString text;
-    int style = Plain;
+    Style style = Plain;
     QString title;
 };
 
-void show(QWidget* owner, const QString& text, int style, const QString& title);
+void show(QWidget* owner, const QString& text, Style style, const QString& title);
 
 // While a recorder is set, boxes are handed to it and never shown.
 using Recorder = std::function<void(const Shown&)>;

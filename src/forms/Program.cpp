@@ -23,7 +23,6 @@ struct EndRequested
 };
 
 bool ending = false;
-std::optional<QSize> pretendScreen;
 
 void closeEverythingAndExit(int status)
 {
@@ -32,16 +31,19 @@ void closeEverythingAndExit(int status)
     QCoreApplication::exit(status);
 }
 
-QuitHook& quitHook()
+Host& currentHost()
 {
-    static QuitHook hook = closeEverythingAndExit;
-    return hook;
+    static Host instance;
+    return instance;
 }
 
 void finish(int status)
 {
     ending = true;
-    quitHook()(status);
+    if (currentHost().quit)
+        currentHost().quit(status);
+    else
+        closeEverythingAndExit(status);
 }
 
 } // namespace
@@ -77,14 +79,15 @@ bool isEnding()
     return ending;
 }
 
-void setQuitHook(QuitHook hook)
+void setHost(Host h)
 {
-    quitHook() = hook ? std::move(hook) : QuitHook(closeEverythingAndExit);
+    currentHost() = std::move(h);
+    ending = false;
 }
 
-void resetEndingForTests()
+const Host& host()
 {
-    ending = false;
+    return currentHost();
 }
 
 void showModal(QDialog* window, QWidget* owner, const std::function<void()>& load)
@@ -103,20 +106,17 @@ void unload(QWidget* window)
 
 QSize screenSizeTwips()
 {
-    if (pretendScreen)
-        return *pretendScreen;
+    if (currentHost().screenSizeTwips)
+        return *currentHost().screenSizeTwips;
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize px = screen ? screen->size() : QSize(640, 480);
     return {Twips::fromPixels(px.width()), Twips::fromPixels(px.height())};
 }
 
-void setScreenSizeTwipsForTests(std::optional<QSize> size)
-{
-    pretendScreen = size;
-}
-
 QByteArray directory()
 {
+    if (!currentHost().directory.isEmpty())
+        return currentHost().directory;
     return programDirectory();
 }
 

@@ -28,11 +28,20 @@ void runHandler(const std::function<void()>& handler);
 
 bool isEnding();
 
-// How the ending reaches the event loop; tests replace it to stay alive,
-// and an empty hook brings back the real one.
-using QuitHook = std::function<void(int status)>;
-void setQuitHook(QuitHook hook);
-void resetEndingForTests();
+// What the program learns of the machine it runs on, and how its ending
+// reaches the event loop. A field left empty keeps the real one.
+struct Host
+{
+    std::function<void(int status)> quit{}; // instead of quitting
+    std::optional<QSize> screenSizeTwips{}; // another screen
+    QByteArray directory{};                 // the executable's directory
+};
+
+// The seam for tests: they stand in for the machine and stay alive when the
+// program ends. Setting a host also forgets an ending, so the next handler
+// runs; setHost({}) brings back the real machine.
+void setHost(Host host);
+const Host& host();
 
 // Loads `window` if needed (runs its load handler through `load`), shows it
 // modally over `owner` and returns once it has been unloaded.
@@ -41,9 +50,8 @@ void showModal(QDialog* window, QWidget* owner, const std::function<void()>& loa
 // Closes and destroys a window.
 void unload(QWidget* window);
 
-// Size of the screen in twips; tests may pretend another screen.
+// Size of the screen in twips.
 QSize screenSizeTwips();
-void setScreenSizeTwipsForTests(std::optional<QSize> size);
 
 // Directory of the program's executable as the system spells it (bytes that
 // need not be valid UTF-8), without a trailing separator; empty when it cannot

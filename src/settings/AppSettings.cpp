@@ -13,9 +13,7 @@ QByteArray besideTheProgram(const char* name)
     return folder.isEmpty() ? QByteArray() : folder + '/' + name;
 }
 
-} // namespace
-
-AppSettings& AppSettings::get()
+AppSettings& instance()
 {
     static AppSettings settings{
         QString::fromUtf8(Identity::Title),
@@ -26,4 +24,15 @@ AppSettings& AppSettings::get()
         besideTheProgram("Rollwright.hlp"),
     };
     return settings;
+}
+} // namespace
+
+const AppSettings& AppSettings::get()
+{
+    return instance();
+}
+
+void AppSettings::set(const AppSettings& settings)
+{
+    instance() = settings;
 }

@@ -4,8 +4,7 @@
 #include <QByteArray>
 #include <QString>
 
-// The application's settings, fixed when the program is built; tests may
-// change the one instance.
+// The application's settings, fixed when the program is built.
 struct AppSettings
 {
     QString title;
@@ -15,5 +14,7 @@ struct AppSettings
     // Full path of "Rollwright.hlp", in the system's bytes; empty means no help file.
     QByteArray helpFile;
 
-    static AppSettings& get();
+    static const AppSettings& get();
+    // The seam for tests: the settings the program reads from now on.
+    static void set(const AppSettings& settings);
 };

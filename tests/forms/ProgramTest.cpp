@@ -25,15 +25,13 @@ private slots:
         boxes.clear();
         quitStatus = -1;
         MessageBox::setRecorder([this](const MessageBox::Shown& box) { boxes << box; });
-        Program::setQuitHook([this](int status) { quitStatus = status; });
-        Program::resetEndingForTests();
+        Program::setHost({.quit = [this](int status) { quitStatus = status; }});
         QCoreApplication::setApplicationName(QStringLiteral("Dice"));
     }
     void cleanup()
     {
         MessageBox::setRecorder({});
-        Program::setQuitHook({});
-        Program::resetEndingForTests();
+        Program::setHost({});
     }
 
     void aFailureEscapingAHandlerEndsTheProgram_data()

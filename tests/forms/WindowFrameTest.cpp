@@ -54,21 +54,18 @@ private slots:
             QSKIP("needs X11 with a window manager (tests/with-window-manager.sh)");
     }
 
-    // Centred on the screen by its outer size, as the main window places
-    // itself: the frame, title bar included, ends in the middle.
+    // Placed by its outer size, frame and title bar included: here with the
+    // frame's lower right corner on a chosen point.
     void aWindowPlacedByItsOuterSizeEndsWhereItMeant()
     {
         QWidget window;
         window.setFixedSize(436, 347);
         const QSize screen = QGuiApplication::primaryScreen()->size();
+        const QPoint corner(screen.width() * 3 / 4, screen.height() * 3 / 4);
         WindowFrame::place(&window, [&] {
-            const float left =
-                (float(Twips::fromPixels(screen.width())) - float(Twips::outerWidth(&window))) /
-                2.0f;
-            const float top =
-                (float(Twips::fromPixels(screen.height())) - float(Twips::outerHeight(&window))) /
-                2.0f;
-            Twips::moveWindow(&window, left, top);
+            Twips::moveWindow(&window,
+                              float(Twips::fromPixels(corner.x()) - Twips::outerWidth(&window)),
+                              float(Twips::fromPixels(corner.y()) - Twips::outerHeight(&window)));
         });
         const bool knownBeforeShow = WindowFrame::isKnown(&window);
         window.show();
@@ -79,8 +76,8 @@ private slots:
 
         const QRect outer = window.frameGeometry();
         QVERIFY2(outer.size() != window.size(), "the window manager gave the window no frame");
-        QVERIFY(qAbs(outer.center().x() - screen.width() / 2) <= Slack);
-        QVERIFY(qAbs(outer.center().y() - screen.height() / 2) <= Slack);
+        QVERIFY(qAbs(outer.x() + outer.width() - corner.x()) <= Slack);
+        QVERIFY(qAbs(outer.y() + outer.height() - corner.y()) <= Slack);
         // Asked before the show, a window manager that answers leaves the
         // window where it first appears.
         if (knownBeforeShow) {

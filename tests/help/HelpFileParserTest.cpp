@@ -90,6 +90,8 @@ private slots:
             << QByteArray("@topic a\n@title A\nx\n@topic\n@title B\ny\n") << 4 << "needs an id";
         QTest::newRow("id with a slash")
             << QByteArray("@topic roll/dice\n@title A\nx\n") << 1 << "may hold only";
+        QTest::newRow("id starting with a hyphen")
+            << QByteArray("@topic -roll\n@title A\nx\n") << 1 << "may hold only";
         QTest::newRow("duplicate id")
             << QByteArray("@topic a\n@title A\nx\n@topic a\n@title B\ny\n") << 4
             << "duplicate topic id \"a\" (first used on line 1)";

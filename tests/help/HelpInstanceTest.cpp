@@ -169,12 +169,14 @@ private slots:
 
     void socketFolderIsPrivate_data()
     {
-        QTest::addColumn<QString>("runtime");  // "private", "open", "unset"
+        QTest::addColumn<QString>("runtime");  // "private", "group", "open", "unset"
         QTest::addColumn<QString>("existing"); // what is already at the fallback folder
         QTest::addColumn<bool>("usable");
 
         QTest::newRow("private runtime folder") << "private"
                                                 << "" << true;
+        QTest::newRow("runtime folder its group may enter") << "group"
+                                                            << "" << true;
         QTest::newRow("runtime folder others may enter") << "open"
                                                          << "" << true;
         QTest::newRow("no runtime folder") << "unset"
@@ -196,7 +198,8 @@ private slots:
         QTemporaryDir temp;
         QDir(temp.path()).mkdir(QStringLiteral("runtime"));
         const QString runtimePath = temp.filePath(QStringLiteral("runtime"));
-        ::chmod(QFile::encodeName(runtimePath).constData(), runtime == "private" ? 0700 : 0777);
+        const mode_t runtimeMode = runtime == "private" ? 0700 : runtime == "group" ? 0770 : 0777;
+        ::chmod(QFile::encodeName(runtimePath).constData(), runtimeMode);
         const QString fallback =
             temp.filePath(QStringLiteral("rollwright-help-%1").arg(::geteuid()));
         if (existing == "private" || existing == "open") {

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
+#include <dice/RollInput.h>
 #include <help/HelpFileLoader.h>
 #include <help/HelpFileParser.h>
 #include <help/HelpIndex.h>
+#include <ui/info/frmReadMe.h>
+#include <ui/main/frmDice.h>
 
 #include <QTest>
 
@@ -26,19 +29,11 @@ private slots:
     {
         QTest::addColumn<QString>("message");
 
-        for (const char* message :
-             {"You must select a Die Type.", "Your Lower Limit must be less than 1000",
-              "Your Upper Limit must be 1000 or less!",
-              "The Lower Limit for your Custom Die Type must be 0 or greater.",
-              "You must select an Upper Limit for your Custom Die Type.",
-              "Your Lower Limit is higher than your Upper Limit!",
-              "Your Lower Limit is the same as your Upper Limit!",
-              "Roll Modifier must be between -1000 and 1000.",
-              "Die Modifier must be between -100 and 100.",
-              "Sorry you only have 1000 dice in your dice bag!",
-              "Unable to display Help Contents. The Rollwright Help file is missing.",
-              "Rollwright Error - \"Read Me First.txt\" was not found!"})
-            QTest::newRow(message) << QString::fromUtf8(message);
+        // Each refusal of a roll, the missing help file and the missing read-me.
+        for (const char* refusal : Dice::Refusals::All)
+            QTest::newRow(refusal) << QString::fromUtf8(refusal);
+        for (const QString& message : {frmDice::HelpMissingText, frmReadMe::NotFoundText.trimmed()})
+            QTest::newRow(qPrintable(message)) << message;
     }
 
     void explainsEveryMessageOfTheProgram()

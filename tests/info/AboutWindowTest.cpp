@@ -16,12 +16,13 @@ namespace {
 
 template <class T = QWidget> T* control(const char* name)
 {
-    return Forms::about ? Forms::about->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+    return LoadedWindows::about ? LoadedWindows::about->findChild<T*>(QString::fromLatin1(name))
+                                : nullptr;
 }
 
 QPoint expectedPlace(const QWidget* window)
 {
-    const QWidget* main = Forms::dice;
+    const QWidget* main = LoadedWindows::dice;
     const float top = (float(Twips::outerHeight(main)) - float(Twips::outerHeight(window))) / 2.0f +
                       float(Twips::top(main));
     const float left = (float(Twips::outerWidth(main)) - float(Twips::outerWidth(window))) / 2.0f +
@@ -44,13 +45,13 @@ private slots:
     void cleanup()
     {
         m_main.stop();
-        AppSettings::get() = m_saved;
+        AppSettings::set(m_saved);
     }
 
     void frame()
     {
         QVERIFY(whileModal(openAbout, [] {
-            frmAbout* about = Forms::about;
+            frmAbout* about = LoadedWindows::about;
             QCOMPARE(about->windowTitle(), QStringLiteral("About Rollwright"));
             QCOMPARE(about->size(), QSize(Twips::toPixels(6405), Twips::toPixels(4320)));
             QCOMPARE(about->minimumSize(), about->maximumSize());
@@ -59,7 +60,7 @@ private slots:
             QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
             QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
             QVERIFY(!about->windowIcon().pixmap(32, 32).isNull());
-            QCOMPARE(about->parentWidget(), static_cast<QWidget*>(Forms::dice));
+            QCOMPARE(about->parentWidget(), static_cast<QWidget*>(LoadedWindows::dice));
             QCOMPARE(about->windowModality(), Qt::ApplicationModal);
             QCOMPARE(control<QLabel>("picIcon")->pixmap().size(), QSize(134, 130));
         }));
@@ -141,11 +142,11 @@ private slots:
             else if (how == QLatin1String("escape"))
                 press(Qt::Key_Escape);
             else
-                Forms::about->close();
-            closedInside = !Forms::about->isVisible();
+                LoadedWindows::about->close();
+            closedInside = !LoadedWindows::about->isVisible();
         }));
         QVERIFY(closedInside);
-        QVERIFY(!Forms::about); // unloaded: the next opening builds a new window
+        QVERIFY(!LoadedWindows::about); // unloaded: the next opening builds a new window
         QVERIFY(!QApplication::activeModalWidget());
     }
 
@@ -162,7 +163,7 @@ private slots:
         bool viewerSeen = false;
         bool aboutBackOnTop = false;
         QVERIFY(whileModal(openAbout, [&] {
-            QPointer<frmAbout> about = Forms::about;
+            QPointer<frmAbout> about = LoadedWindows::about;
             const auto open = [&] {
                 if (byEnter) {
                     press(Qt::Key_Tab);
@@ -174,14 +175,16 @@ private slots:
                 }
             };
             QVERIFY(whileModal(open, [&] {
-                QVERIFY(Forms::readMe);
-                QCOMPARE(QApplication::activeModalWidget(), static_cast<QWidget*>(Forms::readMe));
-                QCOMPARE(Forms::readMe->parentWidget(), static_cast<QWidget*>(about));
+                QVERIFY(LoadedWindows::readMe);
+                QCOMPARE(QApplication::activeModalWidget(),
+                         static_cast<QWidget*>(LoadedWindows::readMe));
+                QCOMPARE(LoadedWindows::readMe->parentWidget(), static_cast<QWidget*>(about));
                 viewerSeen = true;
-                QTest::mouseClick(Forms::readMe->findChild<QWidget*>(QStringLiteral("cmdOk")),
-                                  Qt::LeftButton);
+                QTest::mouseClick(
+                    LoadedWindows::readMe->findChild<QWidget*>(QStringLiteral("cmdOk")),
+                    Qt::LeftButton);
             }));
-            QVERIFY(!Forms::readMe);
+            QVERIFY(!LoadedWindows::readMe);
             QVERIFY(about && about->isVisible());
             aboutBackOnTop = QApplication::activeModalWidget() == about;
         }));
@@ -207,10 +210,10 @@ private slots:
         m_main.window->move(mainAt);
         QCOMPARE(m_main.window->pos(), mainAt);
         QVERIFY(whileModal(openAbout, [] {
-            QCOMPARE(Forms::about->pos(), expectedPlace(Forms::about));
+            QCOMPARE(LoadedWindows::about->pos(), expectedPlace(LoadedWindows::about));
             // Centred: equal margins to both sides of the main window's frame.
-            const QRect main = Forms::dice->frameGeometry();
-            const QRect about = Forms::about->frameGeometry();
+            const QRect main = LoadedWindows::dice->frameGeometry();
+            const QRect about = LoadedWindows::about->frameGeometry();
             QVERIFY(qAbs((about.left() - main.left()) - (main.right() - about.right())) <= 1);
             QVERIFY(qAbs((about.top() - main.top()) - (main.bottom() - about.bottom())) <= 1);
         }));
@@ -222,16 +225,18 @@ private slots:
         m_main.window->move(100, 100);
         QPoint firstPlace;
         QVERIFY(whileModal(openAbout, [&] {
-            firstPlace = Forms::about->pos();
+            firstPlace = LoadedWindows::about->pos();
             control<QLabel>("lblTitle")->setText(QStringLiteral("stale"));
             QTest::mouseClick(control("cmdOK"), Qt::LeftButton);
         }));
-        QVERIFY(!Forms::about);
+        QVERIFY(!LoadedWindows::about);
 
         m_main.window->move(260, 40);
-        AppSettings::get().versionRevision = 9;
+        AppSettings nextBuild = AppSettings::get();
+        nextBuild.versionRevision = 9;
+        AppSettings::set(nextBuild);
         QVERIFY(whileModal(openAbout, [&] {
-            QCOMPARE(Forms::about->pos(), firstPlace + QPoint(160, -60));
+            QCOMPARE(LoadedWindows::about->pos(), firstPlace + QPoint(160, -60));
             QVERIFY(control<QLabel>("lblTitle")
                         ->text()
                         .startsWith(QStringLiteral("Rollwright       Version 1.29\n")));

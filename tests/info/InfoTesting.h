@@ -30,14 +30,14 @@ inline void clickButton(QWidget* window, const char* button)
 // call returns once it has closed.
 inline void openAbout()
 {
-    clickButton(Forms::dice, "cmdAbout");
+    clickButton(LoadedWindows::dice, "cmdAbout");
 }
 
 // The About window's "Rollwright Info" button opens the read-me viewer over
 // it, modally.
 inline void openReadMeFromAbout()
 {
-    clickButton(Forms::about, "cmdReadme");
+    clickButton(LoadedWindows::about, "cmdReadme");
 }
 
 inline bool activate(QWidget* window)

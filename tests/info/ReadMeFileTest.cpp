@@ -66,7 +66,7 @@ class ReadMeFileTest : public QObject
     {
         QString text;
         const bool ran = whileReadMeOpen([&] {
-            text = Forms::readMe->findChild<QPlainTextEdit*>(QStringLiteral("txtReadMe"))
+            text = LoadedWindows::readMe->findChild<QPlainTextEdit*>(QStringLiteral("txtReadMe"))
                        ->toPlainText();
         });
         return ran ? text : QStringLiteral("(viewer did not open)");
@@ -76,13 +76,13 @@ private slots:
     void init()
     {
         QVERIFY(m_dir.isValid());
-        frmReadMe::setDirectoryForTests(QFile::encodeName(m_dir.path()));
+        Program::setHost({.directory = QFile::encodeName(m_dir.path())});
         QVERIFY(m_main.start());
     }
     void cleanup()
     {
         m_main.stop();
-        frmReadMe::setDirectoryForTests({});
+        Program::setHost({});
         frmReadMe::setBeforeOpeningForTests({});
         QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
         QDir(path()).removeRecursively();
@@ -229,7 +229,7 @@ private slots:
     // The shipped read-me lies beside the programs, whatever the working directory.
     void shippedReadMe()
     {
-        frmReadMe::setDirectoryForTests({});
+        Program::setHost({});
         QFile source(QStringLiteral(ROLLWRIGHT_README_FILE));
         QVERIFY(source.open(QIODevice::ReadOnly));
         const QByteArray bytes = source.readAll();

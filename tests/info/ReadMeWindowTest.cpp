@@ -20,11 +20,11 @@ namespace {
 
 QPlainTextEdit* box()
 {
-    return Forms::readMe->findChild<QPlainTextEdit*>(QStringLiteral("txtReadMe"));
+    return LoadedWindows::readMe->findChild<QPlainTextEdit*>(QStringLiteral("txtReadMe"));
 }
 QPushButton* okButton()
 {
-    return Forms::readMe->findChild<QPushButton*>(QStringLiteral("cmdOk"));
+    return LoadedWindows::readMe->findChild<QPushButton*>(QStringLiteral("cmdOk"));
 }
 
 const QString Sample = QStringLiteral("Rollwright rolls dice.\nLine two.\n");
@@ -53,20 +53,20 @@ private slots:
     void init()
     {
         QVERIFY(m_dir.isValid());
-        frmReadMe::setDirectoryForTests(QFile::encodeName(m_dir.path()));
+        Program::setHost({.directory = QFile::encodeName(m_dir.path())});
         QVERIFY(write("Rollwright rolls dice.\r\nLine two.\r\n"));
         QVERIFY(m_main.start());
     }
     void cleanup()
     {
         m_main.stop();
-        frmReadMe::setDirectoryForTests({});
+        Program::setHost({});
     }
 
     void frame()
     {
         QVERIFY(whileViewerOpen([] {
-            frmReadMe* viewer = Forms::readMe;
+            frmReadMe* viewer = LoadedWindows::readMe;
             QCOMPARE(viewer->windowTitle(), QStringLiteral("Rollwright - Read Me First.txt "));
             QCOMPARE(viewer->size(), QSize(Twips::toPixels(7875), Twips::toPixels(4485)));
             QVERIFY(viewer->minimumSize() != viewer->maximumSize()); // sizable
@@ -97,8 +97,8 @@ private slots:
             const QRect boxPlace = box()->geometry();
             const QRect okPlace = okButton()->geometry();
             for (const QSize size : {QSize(900, 700), QSize(200, 120), QSize(600, 250)}) {
-                Forms::readMe->resize(size);
-                QCOMPARE(Forms::readMe->size(), size);
+                LoadedWindows::readMe->resize(size);
+                QCOMPARE(LoadedWindows::readMe->size(), size);
                 QCOMPARE(box()->geometry(), boxPlace);
                 QCOMPARE(okButton()->geometry(), okPlace);
             }
@@ -186,7 +186,7 @@ private slots:
             QCOMPARE(box()->toPlainText(), Sample);
             QCOMPARE(box()->textCursor().selectedText(), Sample.mid(4, 10));
             QCOMPARE(clipboard->text(), QStringLiteral("on the clipboard"));
-            QVERIFY(Forms::readMe); // and the window is still open
+            QVERIFY(LoadedWindows::readMe); // and the window is still open
         }));
     }
 
@@ -287,12 +287,12 @@ private slots:
             QCOMPARE(focusName(), onOk ? QStringLiteral("cmdOk") : QStringLiteral("txtReadMe"));
             press(key, Qt::KeyboardModifiers(modifiers));
             QTest::qWait(0);
-            closed = !Forms::readMe->isVisible();
+            closed = !LoadedWindows::readMe->isVisible();
             if (!closed)
                 QCOMPARE(box()->toPlainText(), Sample);
         }));
         QCOMPARE(closed, closes);
-        QVERIFY(!Forms::readMe); // unloaded either way once closed
+        QVERIFY(!LoadedWindows::readMe); // unloaded either way once closed
     }
 
     void closeBoxAndOkButton_data()
@@ -308,13 +308,13 @@ private slots:
         bool closed = false;
         QVERIFY(whileViewerOpen([&] {
             if (closeBox)
-                Forms::readMe->close();
+                LoadedWindows::readMe->close();
             else
                 QTest::mouseClick(okButton(), Qt::LeftButton);
-            closed = !Forms::readMe->isVisible();
+            closed = !LoadedWindows::readMe->isVisible();
         }));
         QVERIFY(closed);
-        QVERIFY(!Forms::readMe);
+        QVERIFY(!LoadedWindows::readMe);
     }
 
     // Centred over the main window even when the About window that owns it
@@ -323,11 +323,12 @@ private slots:
     {
         m_main.window->move(150, 120);
         QVERIFY(whileModal(openAbout, [] {
-            Forms::about->move(Forms::about->pos() + QPoint(170, 90));
+            LoadedWindows::about->move(LoadedWindows::about->pos() + QPoint(170, 90));
             QVERIFY(whileModal(openReadMeFromAbout, [] {
-                QCOMPARE(Forms::readMe->parentWidget(), static_cast<QWidget*>(Forms::about));
-                const QRect main = Forms::dice->frameGeometry();
-                const QRect viewer = Forms::readMe->frameGeometry();
+                QCOMPARE(LoadedWindows::readMe->parentWidget(),
+                         static_cast<QWidget*>(LoadedWindows::about));
+                const QRect main = LoadedWindows::dice->frameGeometry();
+                const QRect viewer = LoadedWindows::readMe->frameGeometry();
                 QVERIFY(qAbs(main.center().x() - viewer.center().x()) <= 1);
                 QVERIFY(qAbs(main.center().y() - viewer.center().y()) <= 1);
                 // Wider than the main window: past both its edges by the same.

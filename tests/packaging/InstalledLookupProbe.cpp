@@ -45,7 +45,7 @@ int main(int argc, char* argv[])
     report({"directory", Program::directory()});
 
     if (!startHelp) {
-        HelpViewer::setStarterForTests([](const HelpViewer::Request& request) {
+        HelpViewer::setStarter([](const HelpViewer::Request& request) {
             report(
                 {"help", request.program, request.arguments.value(request.arguments.size() - 1)});
         });

@@ -35,6 +35,13 @@ class CommandsTest : public QObject
         timer->start(10);
     }
 
+    static void setHelpFile(const QByteArray& file)
+    {
+        AppSettings settings = AppSettings::get();
+        settings.helpFile = file;
+        AppSettings::set(settings);
+    }
+
     void prepareRoll()
     {
         f.chooseDieType(4);
@@ -48,13 +55,12 @@ private slots:
         QVERIFY(f.start());
         helpFile = AppSettings::get().helpFile;
         requests.clear();
-        HelpViewer::setStarterForTests([this](const HelpViewer::Request& r) { requests << r; });
+        HelpViewer::setStarter([this](const HelpViewer::Request& r) { requests << r; });
     }
     void cleanup()
     {
-        AppSettings::get().helpFile = helpFile;
-        HelpViewer::setStarterForTests({});
-        HelpViewer::setProgramForTests({});
+        setHelpFile(helpFile);
+        HelpViewer::setStarter({});
         f.stop();
     }
 
@@ -118,7 +124,7 @@ private slots:
                 f.find<QAction>("mnuHelpAbout")->trigger();
             else
                 f.button("cmdAbout")->click();
-            QVERIFY(Forms::about.isNull()); // unloaded when closed
+            QVERIFY(LoadedWindows::about.isNull()); // unloaded when closed
         }
         QCOMPARE(opened.size(), 2);
         QCOMPARE(mainBlocked, (QList<bool>{true, true}));
@@ -135,7 +141,7 @@ private slots:
     {
         QFETCH(QString, item);
         QFETCH(QStringList, leading);
-        AppSettings::get().helpFile = "/nowhere/Rollwright.hlp"; // never checked
+        setHelpFile("/nowhere/Rollwright.hlp"); // never checked
         f.window->findChild<QAction*>(item)->trigger();
         QVERIFY(f.boxes.isEmpty());
         QCOMPARE(requests.size(), 1);
@@ -163,7 +169,7 @@ private slots:
     void anEmptyHelpSettingIsReportedByBothItems()
     {
         QFETCH(QString, item);
-        AppSettings::get().helpFile.clear();
+        setHelpFile({});
         f.window->findChild<QAction*>(item)->trigger();
         QVERIFY(requests.isEmpty());
         QCOMPARE(f.boxes.size(), 1);
@@ -176,8 +182,10 @@ private slots:
 
     void aMissingViewerIsDescribed()
     {
-        HelpViewer::setStarterForTests({}); // the real start
-        HelpViewer::setProgramForTests("/nowhere/rollwright-help");
+        HelpViewer::setStarter({}); // the real start
+        Program::Host elsewhere = Program::host();
+        elsewhere.directory = "/nowhere";
+        Program::setHost(elsewhere);
         f.find<QAction>("mnuHelpContents")->trigger();
         QCOMPARE(f.boxes.size(), 1);
         QVERIFY(f.boxes[0].text.contains(QStringLiteral("/nowhere/rollwright-help")));
@@ -198,8 +206,10 @@ private slots:
             QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n").arg(seen).toUtf8());
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        HelpViewer::setStarterForTests({});
-        HelpViewer::setProgramForTests(QFile::encodeName(viewer));
+        HelpViewer::setStarter({});
+        Program::Host beside = Program::host();
+        beside.directory = QFile::encodeName(dir.path());
+        Program::setHost(beside);
 
         f.find<QAction>("mnuHelpSearch")->trigger();
         QVERIFY(f.boxes.isEmpty());

@@ -32,8 +32,7 @@ public:
     bool start()
     {
         MessageBox::setRecorder([this](const MessageBox::Shown& shown) { boxes.append(shown); });
-        Program::setQuitHook([this](int status) { quitStatus = status; });
-        Program::resetEndingForTests();
+        Program::setHost({.quit = [this](int status) { quitStatus = status; }});
         quitStatus = -1;
         source = ScriptedSource({0.0f});
         boxes.clear();
@@ -47,7 +46,7 @@ public:
         delete window;
         window = nullptr;
         MessageBox::setRecorder({});
-        Program::setScreenSizeTwipsForTests(std::nullopt);
+        Program::setHost({});
     }
 
     int quitStatus = -1;

@@ -122,7 +122,7 @@ private slots:
     {
         QVERIFY(f.start());
         // Without a hook of the test's, the real ending closes every window.
-        Program::setQuitHook({});
+        Program::setHost({});
         f.button("cmdExit")->click();
         QVERIFY(!f.window->isVisible());
     }

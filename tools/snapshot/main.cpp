@@ -2,6 +2,7 @@
 // Renders the program's windows to PNG files without a display:
 //   QT_QPA_PLATFORM=offscreen rollwright-snapshot OUTPUT_DIR
 #include <dice/RandomSource.h>
+#include <forms/Program.h>
 #include <ui/info/frmAbout.h>
 #include <ui/info/frmReadMe.h>
 #include <ui/main/frmDice.h>
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QRadioButton>
@@ -75,7 +77,7 @@ int main(int argc, char* argv[])
     ok = save(about, dir, QStringLiteral("about")) && ok;
 
     // The read-me beside the programs, then a directory without one.
-    frmReadMe::setDirectoryForTests(QStringLiteral(ROLLWRIGHT_PROGRAM_DIR));
+    Program::setHost({.directory = QByteArray(ROLLWRIGHT_PROGRAM_DIR)});
     auto* readMe = new frmReadMe(&window);
     readMe->setParent(about, readMe->windowFlags());
     readMe->Form_Load();
@@ -83,7 +85,7 @@ int main(int argc, char* argv[])
     ok = save(readMe, dir, QStringLiteral("readme")) && ok;
     delete readMe;
 
-    frmReadMe::setDirectoryForTests(dir.path());
+    Program::setHost({.directory = QFile::encodeName(dir.path())});
     readMe = new frmReadMe(&window);
     readMe->setParent(about, readMe->windowFlags());
     readMe->Form_Load();

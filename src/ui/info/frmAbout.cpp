@@ -125,7 +125,7 @@ void frmAbout::cmdOk_Click()
 
 void frmAbout::cmdReadme_Click()
 {
-    if (!Forms::readMe)
-        Forms::readMe = new frmReadMe(m_mainWindow);
-    Program::showModal(Forms::readMe, this, [] { Forms::readMe->Form_Load(); });
+    if (!LoadedWindows::readMe)
+        LoadedWindows::readMe = new frmReadMe(m_mainWindow);
+    Program::showModal(LoadedWindows::readMe, this, [] { LoadedWindows::readMe->Form_Load(); });
 }

@@ -51,6 +51,6 @@ private:
 
 // The program's one reference to its About window, empty while it is not
 // loaded.
-namespace Forms {
+namespace LoadedWindows {
 inline QPointer<frmAbout> about;
-} // namespace Forms
+} // namespace LoadedWindows

@@ -30,12 +30,6 @@ namespace {
 constexpr int ClientWidthTwips = 7875;
 constexpr int ClientHeightTwips = 4485;
 
-QByteArray& directoryOverride()
-{
-    static QByteArray directory;
-    return directory;
-}
-
 std::function<void()>& beforeOpening()
 {
     static std::function<void()> act;
@@ -132,20 +126,9 @@ frmReadMe::frmReadMe(QWidget* mainWindow)
 
 frmReadMe::~frmReadMe() = default;
 
-void frmReadMe::setDirectoryForTests(const QByteArray& directory)
-{
-    directoryOverride() = directory;
-}
-
 void frmReadMe::setBeforeOpeningForTests(std::function<void()> act)
 {
     beforeOpening() = std::move(act);
-}
-
-QByteArray frmReadMe::directory()
-{
-    const QByteArray& directory = directoryOverride();
-    return directory.isEmpty() ? Program::directory() : directory;
 }
 
 void frmReadMe::Form_Load()
@@ -155,7 +138,7 @@ void frmReadMe::Form_Load()
     // Program::directory() has no trailing separator, so exactly one stands
     // between. Without a directory there is no file to show, and none is
     // looked for in the working folder.
-    const QByteArray folder = directory();
+    const QByteArray folder = Program::directory();
     if (!folder.isEmpty())
         loadFile(folder + '/' + QFile::encodeName(FileName));
     m_ui->txtReadMe->moveCursor(QTextCursor::Start);

@@ -37,9 +37,6 @@ public:
     void cmdOk_Click();
     void txtReadMe_KeyPress(int& KeyAscii);
 
-    // Tests point the viewer at a directory of their own (the system's bytes);
-    // an empty one returns it to the program's directory.
-    static void setDirectoryForTests(const QByteArray& directory);
     // Runs just before the file is opened, so that a test can put something
     // else in its place; an empty function runs nothing.
     static void setBeforeOpeningForTests(std::function<void()> act);
@@ -48,7 +45,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    static QByteArray directory();
     void loadFile(const QByteArray& path);
 
     std::unique_ptr<Ui::frmReadMe> m_ui;
@@ -58,6 +54,6 @@ private:
 
 // The program's one reference to its read-me viewer, empty while it is not
 // loaded.
-namespace Forms {
+namespace LoadedWindows {
 inline QPointer<frmReadMe> readMe;
-} // namespace Forms
+} // namespace LoadedWindows

@@ -68,7 +68,7 @@ frmDice::frmDice(Dice::RandomSource& source, QWidget* parent)
          {m_ui->txtIndivRolls, m_ui->txtIndivRollsMulti, m_ui->txtModRolls, m_ui->txtModRollsMulti})
         m_events->keepEnterIn(box);
     bindEvents();
-    Forms::dice = this;
+    LoadedWindows::dice = this;
 }
 
 frmDice::~frmDice()
@@ -188,12 +188,7 @@ void frmDice::cmdClear_Click()
 {
     m_dieTypes->clear(); // runs no die-type handler
     m_ui->txtNumDice->setText(QStringLiteral("1"));
-    m_ui->txtTotalResult->clear();
-    m_ui->txtIndivRolls->clear();
-    m_ui->txtIndivRollsMulti->clear();
-    m_ui->txtModRolls->clear();
-    m_ui->txtModRollsMulti->clear();
-    m_ui->cmdClear->setAccessibleDescription(QString()); // the roll it told of is gone
+    clearResults();
     m_sides = 0;
     m_ui->txtCustomDieLow->setText(QStringLiteral("0"));
     m_ui->txtCustomDieHigh->setText(QStringLiteral("0"));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <dice/RollRequest.h>
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -13,6 +15,9 @@ class OptionGroup;
 class QComboBox;
 class QRadioButton;
 
+namespace HelpViewer {
+enum Command : int;
+} // namespace HelpViewer
 namespace Dice {
 class RandomSource;
 struct RollResult;
@@ -31,6 +36,9 @@ public:
     ~frmDice() override;
 
     std::int16_t Sides() const { return m_sides; }
+
+    // Shown by the Help commands when the program has no help file.
+    static const QString HelpMissingText;
 
     // Load, start state and reset
     void Form_Load();
@@ -88,7 +96,7 @@ private:
     void clearResults();
     void centreOnScreen();
     void moveFocus(QWidget* control);
-    void showHelp(int command);
+    void showHelp(HelpViewer::Command command);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -98,12 +106,12 @@ private:
     Dice::RandomSource& m_source;
     FormEvents* m_events;
     OptionGroup* m_dieTypes;
-    std::array<QRadioButton*, 12> optDieType{};
+    std::array<QRadioButton*, Dice::DieTypeCount> optDieType{};
     std::int16_t m_sides = 0;
     bool m_shownBefore = false;
 };
 
 // The program's one reference to its main window, empty until it is created.
-namespace Forms {
+namespace LoadedWindows {
 inline QPointer<frmDice> dice;
-} // namespace Forms
+} // namespace LoadedWindows

@@ -11,12 +11,15 @@
 
 #include <exception>
 
+const QString frmDice::HelpMissingText =
+    QStringLiteral("Unable to display Help Contents. The Rollwright Help file is missing.");
+
 void frmDice::cmdAbout_Click()
 {
-    if (!Forms::about)
-        Forms::about = new frmAbout(this);
+    if (!LoadedWindows::about)
+        LoadedWindows::about = new frmAbout(this);
     // Unloading destroys the window, so every opening loads it afresh.
-    Program::showModal(Forms::about, this, [] { Forms::about->Form_Load(); });
+    Program::showModal(LoadedWindows::about, this, [] { LoadedWindows::about->Form_Load(); });
 }
 
 void frmDice::cmdExit_Click()
@@ -51,14 +54,11 @@ void frmDice::mnuHelpSearch_Click()
     showHelp(HelpViewer::PartialKey);
 }
 
-void frmDice::showHelp(int command)
+void frmDice::showHelp(HelpViewer::Command command)
 {
     const QByteArray helpFile = AppSettings::get().helpFile;
     if (helpFile.isEmpty()) {
-        MessageBox::show(
-            this,
-            QStringLiteral("Unable to display Help Contents. The Rollwright Help file is missing."),
-            MessageBox::Information, windowTitle());
+        MessageBox::show(this, HelpMissingText, MessageBox::Information, windowTitle());
         return;
     }
     // Whether the file exists is the viewer's business; only a viewer that

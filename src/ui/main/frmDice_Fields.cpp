@@ -4,6 +4,7 @@
 #include <dice/NumberText.h>
 #include <dice/RollRequest.h>
 #include <forms/Twips.h>
+#include <ui/main/ByteView.h>
 #include <ui/main/frmDice.h>
 
 #include "ui_frmDice.h"
@@ -111,8 +112,7 @@ void frmDice::cmbDieModifier_Click()
 void frmDice::cmbDieModifier_Change()
 {
     const QByteArray text = m_ui->cmbDieModifier->currentText().toUtf8();
-    const double value =
-        Dice::LeadingNumber({text.constData(), static_cast<std::size_t>(text.size())});
+    const double value = Dice::LeadingNumber(byteView(text));
     m_ui->fraModified->setVisible(value != 0.0);
 }
 

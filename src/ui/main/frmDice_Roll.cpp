@@ -3,6 +3,7 @@
 #include <dice/RollEngine.h>
 #include <dice/RollInput.h>
 #include <forms/MessageBox.h>
+#include <ui/main/ByteView.h>
 #include <ui/main/RollAnnouncement.h>
 #include <ui/main/frmDice.h>
 
@@ -21,12 +22,11 @@ void frmDice::cmdRoll_Click()
     Dice::RollInput input;
     input.Sides = m_sides;
     input.CustomSelected = optDieType[Dice::CustomDieType]->isChecked();
-    input.CustomDieLowText = {low.constData(), static_cast<std::size_t>(low.size())};
-    input.CustomDieHighText = {high.constData(), static_cast<std::size_t>(high.size())};
-    input.RollModifierText = {rollModifier.constData(),
-                              static_cast<std::size_t>(rollModifier.size())};
-    input.DieModifierText = {dieModifier.constData(), static_cast<std::size_t>(dieModifier.size())};
-    input.NumDiceText = {numDice.constData(), static_cast<std::size_t>(numDice.size())};
+    input.CustomDieLowText = byteView(low);
+    input.CustomDieHighText = byteView(high);
+    input.RollModifierText = byteView(rollModifier);
+    input.DieModifierText = byteView(dieModifier);
+    input.NumDiceText = byteView(numDice);
 
     const Dice::RollValidation validation = Dice::ValidateRollInput(input);
     if (validation.LowerLimitWasEmpty)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include <help/HelpFileWriter.h>
+#include <support/HelpFileWriter.h>
 
 namespace Help {
 
