@@ -22,6 +22,16 @@ string(JOIN "\n" ROLLWRIGHT_LONG_DESCRIPTION
     "fell, every die with its modifier, and the total. A help viewer and a"
     "read-me come with it.")
 
+# The same in German, for the desktop entry and the AppStream metainfo.
+set(ROLLWRIGHT_SUMMARY_DE "Würfeln mit den Würfeln der Rollenspiele")
+set(ROLLWRIGHT_DESCRIPTION_DE "Würfelprogramm für die Würfel, die im Rollenspiel üblich sind.")
+string(JOIN "\n" ROLLWRIGHT_LONG_DESCRIPTION_DE
+    "Wählen Sie einen Würfeltyp (2- bis 30-seitig, Prozentwürfel oder ein eigener"
+    "Würfel mit Unter- und Obergrenze bis 1000), die Anzahl der Würfel und die"
+    "Modifikatoren für jeden Würfel und für die Summe, und würfeln Sie. ${ROLLWRIGHT_TITLE}"
+    "zeigt jeden Würfel, wie er fiel, jeden Würfel mit seinem Modifikator und die"
+    "Summe. Ein Hilfeprogramm und eine Lies-mich-Datei gehören dazu.")
+
 # The Windows version record's own texts.
 set(ROLLWRIGHT_FILE_DESCRIPTION "Random dice roll generator.")
 set(ROLLWRIGHT_COMMENTS "Revision to version 1.25, completed 11 April 1999.")

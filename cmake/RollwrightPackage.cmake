@@ -15,7 +15,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps works out the libraries the programs link.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The windows are laid out for Arial's metrics, which Liberation Sans shares.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
+# The windows are laid out for Arial's metrics, which Liberation Sans shares;
+# Qt's own texts (context menus, buttons) come in the user's language with its translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-translations-l10n")
 
 include(CPack)

@@ -6,8 +6,8 @@ namespace Dice {
 
 namespace {
 
-constexpr const char* DieRollTitle = "Die Roll Error";
-constexpr const char* CustomDieRollTitle = "Custom Die Roll Error";
+constexpr const char* DieRollTitle = QT_TRANSLATE_NOOP("RollInput", "Die Roll Error");
+constexpr const char* CustomDieRollTitle = QT_TRANSLATE_NOOP("RollInput", "Custom Die Roll Error");
 
 RollInputError Refusal(const char* message, RollField focus)
 {

@@ -9,6 +9,12 @@
 #include <string_view>
 #include <variant>
 
+// Marks the messages for the translation tools: the window shows each in the
+// user's language, under the context "RollInput".
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
 namespace Dice {
 
 // The field that receives the focus after a refused roll.
@@ -23,19 +29,26 @@ enum class RollField
 
 // What a refused roll says, one message per check.
 namespace Refusals {
-inline constexpr const char* NoDieType = "You must select a Die Type.";
-inline constexpr const char* LowerLimitTooHigh = "Your Lower Limit must be less than 1000";
-inline constexpr const char* UpperLimitTooHigh = "Your Upper Limit must be 1000 or less!";
-inline constexpr const char* LowerLimitNegative =
-    "The Lower Limit for your Custom Die Type must be 0 or greater.";
+inline constexpr const char* NoDieType =
+    QT_TRANSLATE_NOOP("RollInput", "You must select a Die Type.");
+inline constexpr const char* LowerLimitTooHigh =
+    QT_TRANSLATE_NOOP("RollInput", "Your Lower Limit must be less than 1000");
+inline constexpr const char* UpperLimitTooHigh =
+    QT_TRANSLATE_NOOP("RollInput", "Your Upper Limit must be 1000 or less!");
+inline constexpr const char* LowerLimitNegative = QT_TRANSLATE_NOOP(
+    "RollInput", "The Lower Limit for your Custom Die Type must be 0 or greater.");
 inline constexpr const char* NoUpperLimit =
-    "You must select an Upper Limit for your Custom Die Type.";
-inline constexpr const char* LowerAboveUpper = "Your Lower Limit is higher than your Upper Limit!";
-inline constexpr const char* LowerEqualsUpper = "Your Lower Limit is the same as your Upper Limit!";
+    QT_TRANSLATE_NOOP("RollInput", "You must select an Upper Limit for your Custom Die Type.");
+inline constexpr const char* LowerAboveUpper =
+    QT_TRANSLATE_NOOP("RollInput", "Your Lower Limit is higher than your Upper Limit!");
+inline constexpr const char* LowerEqualsUpper =
+    QT_TRANSLATE_NOOP("RollInput", "Your Lower Limit is the same as your Upper Limit!");
 inline constexpr const char* RollModifierOutOfRange =
-    "Roll Modifier must be between -1000 and 1000.";
-inline constexpr const char* DieModifierOutOfRange = "Die Modifier must be between -100 and 100.";
-inline constexpr const char* TooManyDice = "Sorry you only have 1000 dice in your dice bag!";
+    QT_TRANSLATE_NOOP("RollInput", "Roll Modifier must be between -1000 and 1000.");
+inline constexpr const char* DieModifierOutOfRange =
+    QT_TRANSLATE_NOOP("RollInput", "Die Modifier must be between -100 and 100.");
+inline constexpr const char* TooManyDice =
+    QT_TRANSLATE_NOOP("RollInput", "Sorry you only have 1000 dice in your dice bag!");
 
 // Every one of them, in the order of the checks.
 inline constexpr std::array All{

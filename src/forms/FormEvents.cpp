@@ -2,6 +2,7 @@
 #include <forms/AccessKeys.h>
 #include <forms/FormEvents.h>
 #include <forms/KeyAscii.h>
+#include <forms/ListPopup.h>
 #include <forms/Program.h>
 
 #include <QAbstractButton>
@@ -80,6 +81,7 @@ void FormEvents::makeEditableList(QComboBox* list)
     list->setEditable(true);
     list->setCompleter(nullptr);
     list->setInsertPolicy(QComboBox::NoInsert);
+    ListPopup::bound(list);
     watch(list);
     m_editableLists.insert(list);
 }
@@ -223,12 +225,20 @@ bool FormEvents::filterTypedKey(QWidget* control, QKeyEvent* event, const KeyHan
     const KeyTyping typing = typingOf(*event);
     if (typing.typesNothing)
         return true;
+    if (typing.undo) {
+        QKeyEvent undo(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier);
+        deliver(control, &undo);
+        return true;
+    }
     if (typing.controlCode != 0) {
         int keyAscii = typing.controlCode;
         Program::runHandler([&] { handler(keyAscii); });
-        if (keyAscii == typing.controlCode && !Program::isEnding())
+        if (Program::isEnding())
+            return true;
+        if (keyAscii == typing.controlCode && typing.ownKey)
             return false; // the control acts on the key as usual
-        if (keyAscii > 0 && !Program::isEnding())
+        // A passed code acts as that code, however it was typed (Ctrl+H).
+        if (keyAscii > 0)
             type(control, QString(QChar(char16_t(keyAscii))));
         return true;
     }

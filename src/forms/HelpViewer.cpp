@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
+#include <forms/ActivationToken.h>
 #include <forms/HelpViewer.h>
 #include <forms/Program.h>
 
+#include <QApplication>
 #include <QFile>
 
 #include <stdexcept>
@@ -36,10 +38,12 @@ const char ViewerName[] = "rollwright-help";
 [[noreturn]] void notFound(const QByteArray& program)
 {
     if (program.isEmpty())
-        fail(QStringLiteral("The help viewer %1 was not found: the folder of this program "
-                            "cannot be told.")
+        fail(QCoreApplication::translate(
+                 "HelpViewer", "The help viewer %1 was not found: the folder of this program "
+                               "cannot be told.")
                  .arg(QString::fromLatin1(ViewerName)));
-    fail(QStringLiteral("The help viewer %1 was not found.").arg(QFile::decodeName(program)));
+    fail(QCoreApplication::translate("HelpViewer", "The help viewer %1 was not found.")
+             .arg(QFile::decodeName(program)));
 }
 
 QString shown(const QByteArray& path)
@@ -66,6 +70,18 @@ void startDetached(const Request& request)
     for (QByteArray& argument : arguments)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
+    // The token that lets the viewer come forward travels in its environment.
+    std::vector<QByteArray> variables;
+    for (char** variable = environ; *variable; ++variable) {
+        if (!QByteArrayView(*variable).startsWith("XDG_ACTIVATION_TOKEN="))
+            variables.emplace_back(*variable);
+    }
+    if (!request.activationToken.isEmpty())
+        variables.push_back("XDG_ACTIVATION_TOKEN=" + request.activationToken.toUtf8());
+    std::vector<char*> envp;
+    for (QByteArray& variable : variables)
+        envp.push_back(variable.data());
+    envp.push_back(nullptr);
 
     const int nothing = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
     int report[2] = {-1, -1};
@@ -73,8 +89,9 @@ void startDetached(const Request& request)
         const int error = errno;
         if (nothing >= 0)
             ::close(nothing);
-        fail(QStringLiteral("The help viewer %1 could not be started: %2")
-                 .arg(shown(request.program), QString::fromLocal8Bit(std::strerror(error))));
+        fail(
+            QCoreApplication::translate("HelpViewer", "The help viewer %1 could not be started: %2")
+                .arg(shown(request.program), QString::fromLocal8Bit(std::strerror(error))));
     }
 
     // The viewer outlives the program: a middle process starts it and ends
@@ -85,7 +102,7 @@ void startDetached(const Request& request)
         if (::fork() == 0) {
             ::signal(SIGPIPE, SIG_DFL);
             ::dup2(nothing, STDIN_FILENO);
-            ::execv(argv[0], argv.data());
+            ::execve(argv[0], argv.data(), envp.data());
             const int error = errno;
             [[maybe_unused]] const ssize_t written = ::write(report[1], &error, sizeof error);
             ::_exit(127);
@@ -111,8 +128,9 @@ void startDetached(const Request& request)
     }
     ::close(report[0]);
     if (error != 0)
-        fail(QStringLiteral("The help viewer %1 could not be started: %2")
-                 .arg(shown(request.program), QString::fromLocal8Bit(std::strerror(error))));
+        fail(
+            QCoreApplication::translate("HelpViewer", "The help viewer %1 could not be started: %2")
+                .arg(shown(request.program), QString::fromLocal8Bit(std::strerror(error))));
 }
 
 #else
@@ -129,9 +147,17 @@ void startDetached(const Request& request)
     process.setProgram(program);
     process.setArguments(arguments);
     process.setStandardInputFile(QProcess::nullDevice());
+    // Only a token asked for this request: one this program was started
+    // with is spent.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_ACTIVATION_TOKEN"));
+    if (!request.activationToken.isEmpty())
+        environment.insert(QStringLiteral("XDG_ACTIVATION_TOKEN"), request.activationToken);
+    process.setProcessEnvironment(environment);
     if (!process.startDetached())
-        fail(QStringLiteral("The help viewer %1 could not be started: %2")
-                 .arg(program, process.errorString()));
+        fail(
+            QCoreApplication::translate("HelpViewer", "The help viewer %1 could not be started: %2")
+                .arg(program, process.errorString()));
 }
 
 #endif
@@ -165,7 +191,9 @@ Request requestFor(const QByteArray& helpFile, Command command, const QString& k
 
 void request(const QByteArray& helpFile, Command command, const QString& keyword)
 {
-    starter()(requestFor(helpFile, command, keyword));
+    Request r = requestFor(helpFile, command, keyword);
+    r.activationToken = ActivationToken::requestFor(QApplication::activeWindow());
+    starter()(r);
 }
 
 void setStarter(Starter s)

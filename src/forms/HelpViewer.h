@@ -29,6 +29,8 @@ struct Request
 {
     QByteArray program; // empty when the program's folder cannot be told
     QList<QByteArray> arguments;
+    // Lets the viewer come forward on Wayland; handed over in XDG_ACTIVATION_TOKEN.
+    QString activationToken;
 };
 
 // Throws std::runtime_error with a description when the viewer cannot be

@@ -24,7 +24,10 @@ KeyTyping typingOf(const QKeyEvent& event)
     KeyTyping typing;
     switch (key) {
     case Qt::Key_Backspace:
-        typing.controlCode = ctrl ? 127 : 8;
+        if (alt && !ctrl)
+            typing.undo = true;
+        else
+            typing.controlCode = ctrl ? 127 : 8;
         return typing;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -41,6 +44,9 @@ KeyTyping typingOf(const QKeyEvent& event)
     }
     if (ctrl && !alt && key >= Qt::Key_A && key <= Qt::Key_Z) {
         typing.controlCode = key - Qt::Key_A + 1;
+        // Backspace, Tab, line feed and Enter have keys of their own.
+        typing.ownKey =
+            !(key == Qt::Key_H || key == Qt::Key_I || key == Qt::Key_J || key == Qt::Key_M);
         return typing;
     }
 

@@ -57,13 +57,14 @@ void runHandler(const std::function<void()>& handler)
     } catch (const EndRequested& request) {
         finish(request.status);
     } catch (const std::exception& failure) {
-        MessageBox::show(
-            QApplication::activeWindow(),
-            QStringLiteral("Unexpected failure: %1").arg(QString::fromUtf8(failure.what())),
-            MessageBox::Critical, QCoreApplication::applicationName());
+        MessageBox::show(QApplication::activeWindow(),
+                         QCoreApplication::translate("Program", "Unexpected failure: %1")
+                             .arg(QString::fromUtf8(failure.what())),
+                         MessageBox::Critical, QCoreApplication::applicationName());
         finish(1);
     } catch (...) {
-        MessageBox::show(QApplication::activeWindow(), QStringLiteral("Unexpected failure."),
+        MessageBox::show(QApplication::activeWindow(),
+                         QCoreApplication::translate("Program", "Unexpected failure."),
                          MessageBox::Critical, QCoreApplication::applicationName());
         finish(1);
     }

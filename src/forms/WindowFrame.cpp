@@ -33,9 +33,18 @@ bool onX11()
     return QGuiApplication::platformName() == QLatin1String("xcb");
 }
 
+// The window's native window, made if need be. Never by winId(): on a window
+// with a parent that turns the parent's children into native windows, which
+// on Wayland stop showing what they paint.
+void makeNative(const QWidget* window)
+{
+    if (!window->internalWinId())
+        const_cast<QWidget*>(window)->createWinId();
+}
+
 QMargins platformMargins(const QWidget* window)
 {
-    window->winId();
+    makeNative(window);
     const QWindow* handle = window->windowHandle();
     return handle ? handle->frameMargins() : QMargins();
 }
@@ -95,7 +104,8 @@ QMargins askWindowManager(const QWidget* window)
     if (!rootHas(connection, root, atom(connection, "_NET_SUPPORTED"), request))
         return {};
     const xcb_atom_t extentsAtom = atom(connection, "_NET_FRAME_EXTENTS");
-    const auto id = static_cast<xcb_window_t>(window->winId());
+    makeNative(window);
+    const auto id = static_cast<xcb_window_t>(window->internalWinId());
 
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
@@ -214,8 +224,15 @@ QMargins of(const QWidget* window)
     return standIn(window);
 }
 
+bool windowSystemPlaces()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void place(QWidget* window, const std::function<void()>& place)
 {
+    if (windowSystemPlaces())
+        return;
     place();
     if (isKnown(window))
         return;

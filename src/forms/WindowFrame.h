@@ -21,9 +21,16 @@ QMargins of(const QWidget* window);
 // Whether of() gives the window system's own answer rather than a stand-in.
 bool isKnown(const QWidget* window);
 
+// Whether the window system places every window itself, as Wayland's
+// compositors do: a program can neither ask for a place nor learn where its
+// windows are. Dialogs are transient for their owner there, and compositors
+// that centre dialogs over their owner do so.
+bool windowSystemPlaces();
+
 // Runs `place` now, and once more when the window first appears with a frame
 // other than the one `place` could see: a window placed by its outer size
-// ends where it means to be, whatever its window manager.
+// ends where it means to be, whatever its window manager. Does nothing where
+// the window system places windows.
 void place(QWidget* window, const std::function<void()>& place);
 
 } // namespace WindowFrame

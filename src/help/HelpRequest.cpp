@@ -10,8 +10,8 @@
 namespace Help {
 namespace {
 
-// "RWH2": the file travels as bytes, where "RWH1" sent it as text.
-constexpr quint32 RequestMagic = 0x52574832;
+// "RWH3": the file travels as bytes, where "RWH2" sent it as text.
+constexpr quint32 RequestMagic = 0x52574833;
 constexpr char replyMagic[] = "RWHR";
 
 } // namespace
@@ -21,7 +21,8 @@ QByteArray encodeRequest(const HelpRequest& request)
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_6_4);
-    out << RequestMagic << static_cast<quint8>(request.mode) << request.keyword << request.file;
+    out << RequestMagic << static_cast<quint8>(request.mode) << request.keyword << request.file
+        << request.activationToken;
     return bytes;
 }
 
@@ -31,7 +32,7 @@ std::optional<HelpRequest> decodeRequest(QByteArrayView bytes)
     // bytes left: checked first, so that a length field's claim never makes
     // the stream reserve memory for it.
     qsizetype offset = 5; // magic and mode
-    for (int string = 0; string < 2; ++string) {
+    for (int string = 0; string < 3; ++string) {
         if (bytes.size() < offset + 4)
             return std::nullopt;
         const quint32 length = qFromBigEndian<quint32>(bytes.data() + offset);
@@ -48,7 +49,7 @@ std::optional<HelpRequest> decodeRequest(QByteArrayView bytes)
     quint32 magic = 0;
     quint8 mode = 0;
     HelpRequest request;
-    in >> magic >> mode >> request.keyword >> request.file;
+    in >> magic >> mode >> request.keyword >> request.file >> request.activationToken;
     if (in.status() != QDataStream::Ok || !in.atEnd() || magic != RequestMagic ||
         mode > static_cast<quint8>(HelpRequest::Mode::Index))
         return std::nullopt;

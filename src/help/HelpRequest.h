@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 namespace Help {
 
@@ -18,9 +19,18 @@ struct HelpRequest
         Index,    // the Index pane, its keyword field holding keyword
     };
 
+    HelpRequest() = default;
+    HelpRequest(Mode m, QString k, QByteArray f, QString token = {})
+        : mode(m), keyword(std::move(k)), file(std::move(f)), activationToken(std::move(token))
+    {
+    }
+
     Mode mode = Mode::Contents;
     QString keyword;
     QByteArray file; // the system's bytes, which need not be valid UTF-8
+    // From the compositor, for the window that asked (Wayland's xdg-activation):
+    // lets the viewer bring its window forward. Empty where none was given.
+    QString activationToken;
 
     friend bool operator==(const HelpRequest&, const HelpRequest&) = default;
 };

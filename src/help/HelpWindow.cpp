@@ -151,6 +151,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent)
     m_topicDocument = new TopicDocument(m_topicView);
     m_topicDocument->setDefaultFont(m_topicView->document()->defaultFont());
     m_topicDocument->setDocumentMargin(12);
+    m_topicDocument->setLinkColour(TopicDocument::readableLinkColour(palette()));
     m_topicView->setDocument(m_topicDocument);
 
     auto* splitter = new QSplitter(Qt::Horizontal);
@@ -205,7 +206,7 @@ void HelpWindow::performRequest(const HelpRequest& request)
 void HelpWindow::performForwardedRequest(const HelpRequest& request)
 {
     performRequest(request);
-    bringToFront();
+    bringToFront(request.activationToken);
 }
 
 void HelpWindow::setHelpFile(HelpFile file)
@@ -303,12 +304,15 @@ QString HelpWindow::currentTopicId() const
     return m_current && m_current->kind == Page::Kind::Topic ? m_current->key : QString();
 }
 
-void HelpWindow::bringToFront()
+void HelpWindow::bringToFront(const QString& activationToken)
 {
     if (isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
+    // Qt's Wayland client activates with the token in this variable, and spends it.
+    if (!activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
     activateWindow();
 }
 
@@ -342,6 +346,20 @@ void HelpWindow::render(const Page& page)
     }
     m_topicView->verticalScrollBar()->setValue(0);
     syncContentsSelection();
+}
+
+void HelpWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange)
+        return;
+    // A theme switched while the window is open recolours the shown topic's links.
+    m_topicDocument->setLinkColour(TopicDocument::readableLinkColour(palette()));
+    if (m_current) {
+        const int at = m_topicView->verticalScrollBar()->value();
+        render(*m_current);
+        m_topicView->verticalScrollBar()->setValue(at);
+    }
 }
 
 void HelpWindow::showMessage(const QString& html)

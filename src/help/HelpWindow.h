@@ -44,7 +44,8 @@ public:
     bool canGoBack() const { return !m_history.isEmpty(); }
     // Empty while no topic is shown (an error or a list of topics for a keyword).
     QString currentTopicId() const;
-    void bringToFront();
+    // With a Wayland activation token where the compositor gave one.
+    void bringToFront(const QString& activationToken = {});
 
     static constexpr int MaxHistory = 100;
 
@@ -71,6 +72,7 @@ private:
     void displaySelectedKeyword();
     void syncContentsSelection();
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
     HelpFile m_file;
     HelpIndex m_index;

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QColor>
 #include <QTextDocument>
+
+class QPalette;
 
 namespace Help {
 
@@ -20,8 +23,19 @@ public:
     void showMarkdown(const QString& markdown);
     void showHtml(const QString& html);
 
+    // Links drawn in this colour from the next topic on.
+    void setLinkColour(const QColor& colour) { m_linkColour = colour; }
+    // The palette's link colour, made lighter or darker until it reads on
+    // the palette's base: themes pick link colours for light backgrounds.
+    static QColor readableLinkColour(const QPalette& palette);
+
 protected:
     QVariant loadResource(int type, const QUrl& name) override;
+
+private:
+    void colourLinks();
+
+    QColor m_linkColour;
 };
 
 } // namespace Help

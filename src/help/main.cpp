@@ -5,10 +5,12 @@
 #include <help/HelpWindow.h>
 #include <help/TerminationSignals.h>
 #include <settings/Identity.h>
+#include <settings/Translations.h>
 
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 #include <QTextStream>
 
 #include <cstdio>
@@ -65,9 +67,19 @@ int main(int argc, char* argv[])
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("rollwright-help"));
     QApplication::setApplicationVersion(QString::fromUtf8(Identity::Version));
+    Translations::load();
+    // The Wayland app id: docks find the viewer's name and icon in this entry.
+    QApplication::setDesktopFileName(QString::fromUtf8(Identity::HelpAppId));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/help-icons/%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
 
     Help::HelpRequest request = commandLine.request;
     request.file = Help::canonicalHelpPath(request.file);
+    // The token the asking program got for this request: the running viewer
+    // needs it to come forward, or this process does for its own window.
+    request.activationToken = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
 
     Help::quitOnTerminationSignals();
     Help::HelpInstanceServer server(request.file);
@@ -91,5 +103,7 @@ int main(int argc, char* argv[])
     err.flush();
     printDiagnostics(stderr, window.helpFile());
     window.show();
+    if (!request.activationToken.isEmpty())
+        window.activateWindow(); // with the token, which Qt takes from the environment
     return QApplication::exec();
 }

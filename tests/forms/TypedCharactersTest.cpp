@@ -36,6 +36,8 @@ void perform(QWidget* control, const QString& step)
         commit(what);
     else if (how == QLatin1String("backspace"))
         QTest::keyClick(target, Qt::Key_Backspace);
+    else if (how == QLatin1String("alt-backspace"))
+        QTest::keyClick(target, Qt::Key_Backspace, Qt::AltModifier);
     else if (how == QLatin1String("ctrl-enter"))
         QTest::keyClick(target, Qt::Key_Return, Qt::ControlModifier);
     else if (how == QLatin1String("delete"))
@@ -98,6 +100,9 @@ private slots:
         row("letter and blank", {"keys:a ."}, "12", "12", {'a', ' ', '.'});
         row("minus", {"keys:-"}, "12", "12-", {'-'});
         row("backspace", {"backspace:"}, "1", "1", {8});
+        row("ctrl h is backspace", {"ctrl:h"}, "1", "1", {8});
+        row("alt backspace undoes the last edit", {"keys:7", "alt-backspace:"}, "12", "12", {'7'});
+        row("alt backspace after backspace", {"backspace:", "alt-backspace:"}, "12", "12", {8});
         row("keypad digit", {"keypad:4"}, "124", "124", {'4'});
         row("alt letter is no typing", {"alt:q"}, "12", "12", {});
         row("alt plus", {"alt:+"}, "12", "12", {});

@@ -105,6 +105,23 @@ private slots:
         QTRY_VERIFY((second.frameGeometry().topLeft() - QPoint(100, 100)).manhattanLength() <=
                     2 * Slack);
     }
+
+    // Asking a dialog's frame before it is shown leaves its owner's controls
+    // as they are: controls made native windows stop repainting on Wayland.
+    void askingADialogsFrameMakesNoControlOfItsOwnerNative()
+    {
+        QWidget owner;
+        auto* control = new QWidget(&owner);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        QWidget dialog(&owner, Qt::Dialog);
+        dialog.resize(200, 100);
+        WindowFrame::of(&dialog);
+        Twips::outerWidth(&dialog);
+        QVERIFY(dialog.internalWinId());
+        QVERIFY(!control->internalWinId());
+        QVERIFY(!control->testAttribute(Qt::WA_NativeWindow));
+    }
 };
 
 QTEST_MAIN(WindowFrameTest)

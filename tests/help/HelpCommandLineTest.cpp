@@ -149,6 +149,10 @@ private slots:
     {
         const HelpRequest request{Mode::Index, QStringLiteral("Würfel"), "/a/R\xff\xe9.hlp"};
         QCOMPARE(Help::decodeRequest(Help::encodeRequest(request)), request);
+        // With the token that lets the running viewer come forward.
+        HelpRequest activating = request;
+        activating.activationToken = QStringLiteral("kwin-42");
+        QCOMPARE(Help::decodeRequest(Help::encodeRequest(activating)), activating);
     }
 
     void garbageIsNoRequest_data()

@@ -1,19 +1,26 @@
 // SPDX-License-Identifier: MIT
+#include <forms/Contrast.h>
 #include <help/HelpWindow.h>
 
 #include "HelpTestFiles.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
 
 using Help::HelpRequest;
 using Mode = Help::HelpRequest::Mode;
@@ -48,6 +55,64 @@ private slots:
     }
 
     void cleanup() { m_window.reset(); }
+
+    // Themes pick link colours for light backgrounds; on a dark topic they
+    // are lightened until they read. The window is open as the theme changes.
+    void linksReadOnTheTheme_data()
+    {
+        QTest::addColumn<QColor>("base");
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("link");
+        QTest::newRow("light") << QColor(Qt::white) << QColor(Qt::black) << QColor(0, 0, 255);
+        QTest::newRow("Adwaita dark")
+            << QColor(0x2d, 0x2d, 0x2d) << QColor(0xee, 0xee, 0xee) << QColor(0x4a, 0x90, 0xd9);
+        QTest::newRow("darker scheme")
+            << QColor(0x28, 0x28, 0x28) << QColor(0xdc, 0xdc, 0xdc) << QColor(0x1b, 0x6a, 0xcb);
+        QTest::newRow("light, pale link")
+            << QColor(Qt::white) << QColor(Qt::black) << QColor(0x62, 0xa0, 0xea);
+    }
+
+    void linksReadOnTheTheme()
+    {
+        QFETCH(QColor, base);
+        QFETCH(QColor, text);
+        QFETCH(QColor, link);
+        const QPalette saved = QApplication::palette();
+        QPalette theme = saved;
+        theme.setColor(QPalette::Base, base);
+        theme.setColor(QPalette::Text, text);
+        theme.setColor(QPalette::Link, link);
+        QApplication::setPalette(theme);
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(saved); });
+        QCoreApplication::processEvents(); // the open window hears of it
+        qInfo("the theme's link: %.2f:1", Contrast::ratio(link, base));
+
+        const QString path = writeHelpFile(m_dir, QStringLiteral("link.hlp"),
+                                           "@topic one\n@title One\n\n[Onward](topic:two)\n\n"
+                                           "@topic two\n@title Two\n\nThere.\n");
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(path)});
+        QTextCursor found = m_view->document()->find(QStringLiteral("Onward"));
+        QVERIFY(!found.isNull());
+        QVERIFY(found.charFormat().isAnchor());
+        const QRect line = m_view->document()
+                               ->documentLayout()
+                               ->blockBoundingRect(found.block())
+                               .toAlignedRect()
+                               .translated(-m_view->horizontalScrollBar()->value(),
+                                           -m_view->verticalScrollBar()->value())
+                               .intersected(m_view->viewport()->rect());
+        QVERIFY(!line.isEmpty());
+
+        // The underline is drawn in the link's own colour, unsmoothed.
+        const QImage shot = m_view->viewport()->grab().toImage();
+        double strongest = 1.0;
+        for (int y = line.top(); y <= line.bottom(); ++y) {
+            for (int x = line.left(); x <= line.right(); ++x)
+                strongest = std::max(strongest, Contrast::ratio(shot.pixelColor(x, y), base));
+        }
+        qInfo("the link as drawn: %.2f:1", strongest);
+        QVERIFY(strongest >= Contrast::Readable);
+    }
 
     void contentsListsTopicsInFileOrderAndShowsTheFirst()
     {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The About window as the user meets it: its layout, keyboard, closing,
 // placement over the main window and the way to the read-me viewer.
+#include <forms/Contrast.h>
 #include <forms/Twips.h>
 #include <settings/AppSettings.h>
 
@@ -8,11 +9,26 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
+
+#include <algorithm>
 
 using namespace InfoTesting;
 
 namespace {
+
+// The strongest contrast any pixel of `area` has against `background`: the
+// core of a glyph or the middle of a line, whatever the smoothing around it.
+double strongestContrast(const QImage& shot, const QRect& area, const QColor& background)
+{
+    double strongest = 1.0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            strongest = std::max(strongest, Contrast::ratio(shot.pixelColor(x, y), background));
+    }
+    return strongest;
+}
 
 template <class T = QWidget> T* control(const char* name)
 {
@@ -96,6 +112,55 @@ private slots:
         const QPoint probe = widget->geometry().topLeft() + QPoint(widget->width() / 2, 0);
         if (role == QPalette::Window)
             QCOMPARE(QColor(shot.pixel(probe)), colour);
+    }
+
+    // The title and the disclaimer read on any window colour; the rule
+    // under the picture never outshines them.
+    void readsOnTheTheme_data()
+    {
+        QTest::addColumn<QColor>("window");
+        QTest::addColumn<QColor>("text");
+        QTest::newRow("light") << QColor(0xef, 0xef, 0xef) << QColor(0x1f, 0x1f, 0x1f);
+        QTest::newRow("Adwaita dark") << QColor(0x32, 0x32, 0x32) << QColor(0xee, 0xee, 0xee);
+        QTest::newRow("darker scheme") << QColor(0x1e, 0x1e, 0x1e) << QColor(0xdc, 0xdc, 0xdc);
+    }
+
+    void readsOnTheTheme()
+    {
+        QFETCH(QColor, window);
+        QFETCH(QColor, text);
+        const QPalette saved = QApplication::palette();
+        QPalette theme = saved;
+        theme.setColor(QPalette::Window, window);
+        theme.setColor(QPalette::WindowText, text);
+        theme.setColor(QPalette::Light, window.lighter(160));
+        theme.setColor(QPalette::Shadow, window.darker(300));
+        QApplication::setPalette(theme);
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(saved); });
+
+        frmAbout about(nullptr);
+        about.Form_Load();
+        about.show();
+        const QImage shot = about.grab().toImage();
+        const QColor background = shot.pixelColor(about.width() - 2, about.height() / 2);
+        QCOMPARE(background, window);
+
+        double weakestText = 21.0;
+        for (const char* name : {"lblTitle", "lblDisclaimer"}) {
+            const auto* label = about.findChild<QLabel*>(QString::fromLatin1(name));
+            const double contrast = strongestContrast(shot, label->geometry(), background);
+            qInfo("%s: %.2f:1", name, contrast);
+            QVERIFY2(contrast >= Contrast::Readable, name);
+            weakestText = std::min(weakestText, contrast);
+        }
+        const QRect rule =
+            about.findChild<QWidget*>(QStringLiteral("Line1_0"))
+                ->geometry()
+                .united(about.findChild<QWidget*>(QStringLiteral("Line1_1"))->geometry());
+        const double contrast = strongestContrast(shot, rule, background);
+        qInfo("rule: %.2f:1", contrast);
+        QVERIFY(contrast > 1.2); // still seen
+        QVERIFY(contrast <= weakestText);
     }
 
     void tabOrder()

@@ -202,8 +202,10 @@ private slots:
         const QString seen = dir.filePath(QStringLiteral("arguments"));
         QFile script(viewer);
         QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write(
-            QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n").arg(seen).toUtf8());
+        script.write(QStringLiteral("#!/bin/sh\n{ printf 'token=%s\\n' \"$XDG_ACTIVATION_TOKEN\"; "
+                                    "printf '%s\\n' \"$@\"; } > '%1.part' && mv '%1.part' '%1'\n")
+                         .arg(seen)
+                         .toUtf8());
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         HelpViewer::setStarter({});
@@ -211,13 +213,17 @@ private slots:
         beside.directory = QFile::encodeName(dir.path());
         Program::setHost(beside);
 
+        // A token this program was started with is spent: the viewer gets
+        // only one asked for with the request, and none off Wayland.
+        qputenv("XDG_ACTIVATION_TOKEN", "spent-at-start");
         f.find<QAction>("mnuHelpSearch")->trigger();
+        qunsetenv("XDG_ACTIVATION_TOKEN");
         QVERIFY(f.boxes.isEmpty());
         QTRY_VERIFY(QFile::exists(seen) && QFileInfo(seen).size() > 0);
         QFile result(seen);
         QVERIFY(result.open(QIODevice::ReadOnly));
-        const QStringList args =
-            QString::fromUtf8(result.readAll()).split('\n', Qt::SkipEmptyParts);
+        QStringList args = QString::fromUtf8(result.readAll()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(args.takeFirst(), QStringLiteral("token="));
         QCOMPARE(args.first(), QStringLiteral("--partial-key"));
         QCOMPARE(args.last(), QFile::decodeName(helpFile));
     }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <forms/Contrast.h>
 #include <forms/Fonts.h>
 #include <forms/FormEvents.h>
 #include <forms/Program.h>
@@ -11,6 +12,7 @@
 
 #include "ui_frmAbout.h"
 
+#include <QEvent>
 #include <QIcon>
 #include <QPalette>
 #include <QPixmap>
@@ -27,13 +29,12 @@ const QString RightsNotice = QString::fromUtf8(Identity::Copyright);
 const QString MakerEmail = QString::fromUtf8(Identity::Email);
 const QString MakerWebpage = QString::fromUtf8(Identity::Homepage);
 const QString FirstProgrammer = QString::fromUtf8(Identity::Vendor);
-const QString SecondProgrammer =
-    QStringLiteral("%1 contributors").arg(QString::fromUtf8(Identity::Title));
-const QString DisclaimerLine1 = QStringLiteral("%1 is free software under the MIT License.")
-                                    .arg(QString::fromUtf8(Identity::Title));
-const QString DisclaimerLine2 = QStringLiteral("It comes without any warranty.");
-const QString DiceArtist = SecondProgrammer;
 const QString DiceArtistEmail = QStringLiteral("art@example.org");
+
+QString secondProgrammer()
+{
+    return frmAbout::tr("%1 contributors").arg(QString::fromUtf8(Identity::Title));
+}
 
 QString blanks(int count)
 {
@@ -62,10 +63,7 @@ frmAbout::frmAbout(QWidget* mainWindow)
     setFixedSize(Twips::toPixels(ClientWidthTwips), Twips::toPixels(ClientHeightTwips));
 
     m_ui->picIcon->setPixmap(QPixmap(QStringLiteral(":/images/dice.png")));
-    setColour(m_ui->lblTitle, QPalette::WindowText, Qt::black);
-    setColour(m_ui->lblDisclaimer, QPalette::WindowText, Qt::black);
-    setColour(m_ui->Line1_1, QPalette::Window, QColor(128, 128, 128));
-    setColour(m_ui->Line1_0, QPalette::Window, QColor(255, 255, 255));
+    applyColours();
 
     m_events = new FormEvents(this);
     m_events->setDefaultButton(m_ui->cmdOK);
@@ -84,32 +82,58 @@ void frmAbout::Form_Load()
     CenterOverMainWindow(this, m_mainWindow);
 
     const AppSettings& app = AppSettings::get();
-    m_titleText = app.title + QStringLiteral("       Version ") +
-                  QString::number(app.versionMajor) + QLatin1Char('.') +
-                  QString::number(app.versionMinor) + QString::number(app.versionRevision) +
-                  LineBreakPair + LineBreakPair + RightsNotice;
+    m_titleText = app.title + tr("       Version ") + QString::number(app.versionMajor) +
+                  QLatin1Char('.') + QString::number(app.versionMinor) +
+                  QString::number(app.versionRevision) + LineBreakPair + LineBreakPair +
+                  RightsNotice;
 
     m_creditsText =
         QStringList{
-            QStringLiteral("E-Mail:") + blanks(8) + MakerEmail,
+            tr("E-Mail:") + blanks(8) + MakerEmail,
             QString(),
-            QStringLiteral("Webpage:") + blanks(2) + MakerWebpage,
+            tr("Webpage:") + blanks(2) + MakerWebpage,
             QString(),
             QString(),
-            QStringLiteral("Programmers:") + blanks(3) + FirstProgrammer,
-            blanks(25) + SecondProgrammer,
+            tr("Programmers:") + blanks(3) + FirstProgrammer,
+            blanks(25) + secondProgrammer(),
         }
             .join(LineBreakPair);
 
-    m_disclaimerText = DisclaimerLine1 + LineBreakPair + DisclaimerLine2;
+    m_disclaimerText =
+        tr("%1 is free software under the MIT License.").arg(QString::fromUtf8(Identity::Title)) +
+        LineBreakPair + tr("It comes without any warranty.");
 
-    m_diceCreditText = QStringLiteral("Dice images by ") + DiceArtist + QLatin1Char('.') +
-                       LineBreakPair + QStringLiteral("Contact:") + blanks(2) + DiceArtistEmail;
+    m_diceCreditText = tr("Dice images by ") + secondProgrammer() + QLatin1Char('.') +
+                       LineBreakPair + tr("Contact:") + blanks(2) + DiceArtistEmail;
 
     setCaption(m_ui->lblTitle, m_titleText);
     setCaption(m_ui->lblCredits, m_creditsText);
     setCaption(m_ui->lblDisclaimer, m_disclaimerText);
     setCaption(m_ui->lblDiceCredit, m_diceCreditText);
+}
+
+void frmAbout::applyColours()
+{
+    // Black text and a grey-and-white rule suit a light window; on a dark
+    // one black would hide the title and the white line would glare, so
+    // the theme's own colours take their place there.
+    const QPalette& window = palette();
+    const bool light =
+        Contrast::ratio(Qt::black, window.color(QPalette::Window)) >= Contrast::Readable;
+    const QColor text = light ? QColor(Qt::black) : window.color(QPalette::WindowText);
+    setColour(m_ui->lblTitle, QPalette::WindowText, text);
+    setColour(m_ui->lblDisclaimer, QPalette::WindowText, text);
+    setColour(m_ui->Line1_1, QPalette::Window,
+              light ? QColor(128, 128, 128) : window.color(QPalette::Shadow));
+    setColour(m_ui->Line1_0, QPalette::Window,
+              light ? QColor(255, 255, 255) : window.color(QPalette::Light));
+}
+
+void frmAbout::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        applyColours();
 }
 
 void frmAbout::setCaption(QLabel* label, const QString& text)

@@ -37,7 +37,11 @@ public:
     const QString& DisclaimerText() const { return m_disclaimerText; }
     const QString& DiceCreditText() const { return m_diceCreditText; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void applyColours();
     static void setCaption(QLabel* label, const QString& text);
 
     std::unique_ptr<Ui::frmAbout> m_ui;

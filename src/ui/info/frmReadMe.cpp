@@ -2,6 +2,7 @@
 #include <forms/Fonts.h>
 #include <forms/FormEvents.h>
 #include <forms/Program.h>
+#include <forms/ScaledFrames.h>
 #include <forms/Twips.h>
 #include <ui/info/CenterOverMainWindow.h>
 #include <ui/info/Windows1252.h>
@@ -98,8 +99,9 @@ QIcon noIcon()
 } // namespace
 
 const QString frmReadMe::FileName = QStringLiteral("Read Me First.txt");
-const QString frmReadMe::NotFoundText =
-    QStringLiteral("Rollwright Error - \"Read Me First.txt\" was not found!\r\n");
+// Shown in the user's language; the constant keeps the source text.
+const QString frmReadMe::NotFoundText = QString::fromUtf8(
+    QT_TRANSLATE_NOOP("frmReadMe", "Rollwright Error - \"Read Me First.txt\" was not found!\r\n"));
 
 frmReadMe::frmReadMe(QWidget* mainWindow)
     : m_ui(std::make_unique<Ui::frmReadMe>()), m_mainWindow(mainWindow)
@@ -114,7 +116,8 @@ frmReadMe::frmReadMe(QWidget* mainWindow)
 
     m_ui->txtReadMe->setFont(Fonts::readMeText());
     m_ui->txtReadMe->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    m_ui->txtReadMe->setPlainText(NotFoundText);
+    m_ui->txtReadMe->setPlainText(tr(NotFoundText.toUtf8().constData()));
+    ScaledFrames::keep(this);
 
     m_events = new FormEvents(this);
     m_events->setDefaultButton(m_ui->cmdOk);

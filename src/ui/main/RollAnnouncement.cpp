@@ -2,6 +2,7 @@
 #include <dice/RollEngine.h>
 #include <ui/main/RollAnnouncement.h>
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cstdint>
@@ -11,15 +12,15 @@ namespace {
 
 // The values a list box shows in full, or the first of them and a count.
 QString listSentence(const std::vector<std::int16_t>& values, bool isLong, const QString& one,
-                     const QString& many)
+                     const QString& many, const QString& counted)
 {
     const auto count = static_cast<qsizetype>(values.size());
     if (!isLong) {
         QStringList shown;
         for (std::int16_t value : values)
             shown.append(QString::number(value));
-        return QStringLiteral("%1: %2.").arg(count == 1 ? one : many,
-                                             shown.join(QStringLiteral(", ")));
+        return QCoreApplication::translate("RollAnnouncement", "%1: %2.")
+            .arg(count == 1 ? one : many, shown.join(QStringLiteral(", ")));
     }
     // As many values as the box without a scroll bar holds.
     QString first;
@@ -32,10 +33,12 @@ QString listSentence(const std::vector<std::int16_t>& values, bool isLong, const
         first = next;
         ++taken;
     }
-    const QString head = QStringLiteral("%1 %2: %3").arg(count).arg(many.toLower(), first);
+    const QString head =
+        QCoreApplication::translate("RollAnnouncement", "%1 %2: %3").arg(count).arg(counted, first);
     if (taken == count)
         return head + QLatin1Char('.');
-    return head + QStringLiteral(", and %1 more.").arg(count - taken);
+    return head +
+           QCoreApplication::translate("RollAnnouncement", ", and %1 more.").arg(count - taken);
 }
 
 } // namespace
@@ -45,20 +48,25 @@ QString rollAnnouncement(const Dice::RollResult& result, bool modifiedShown)
     QStringList sentences;
     // Only percentile rolls leave the total box empty.
     if (result.TotalResultText.empty())
-        sentences.append(QStringLiteral("Percentile dice have no total."));
-    else
         sentences.append(
-            QStringLiteral("Total %1.").arg(QString::fromStdString(result.TotalResultText)));
+            QCoreApplication::translate("RollAnnouncement", "Percentile dice have no total."));
+    else
+        sentences.append(QCoreApplication::translate("RollAnnouncement", "Total %1.")
+                             .arg(QString::fromStdString(result.TotalResultText)));
 
     if (result.IndivRolls.empty()) {
-        sentences.append(QStringLiteral("No dice were rolled."));
+        sentences.append(QCoreApplication::translate("RollAnnouncement", "No dice were rolled."));
         return sentences.join(QLatin1Char(' '));
     }
-    sentences.append(listSentence(result.IndivRolls, result.IndivRollsLong, QStringLiteral("Die"),
-                                  QStringLiteral("Dice")));
+    sentences.append(listSentence(result.IndivRolls, result.IndivRollsLong,
+                                  QCoreApplication::translate("RollAnnouncement", "Die"),
+                                  QCoreApplication::translate("RollAnnouncement", "Dice"),
+                                  QCoreApplication::translate("RollAnnouncement", "dice")));
     if (modifiedShown)
-        sentences.append(listSentence(result.ModRolls, result.ModRollsLong,
-                                      QStringLiteral("Modified die"),
-                                      QStringLiteral("Modified dice")));
+        sentences.append(
+            listSentence(result.ModRolls, result.ModRollsLong,
+                         QCoreApplication::translate("RollAnnouncement", "Modified die"),
+                         QCoreApplication::translate("RollAnnouncement", "Modified dice"),
+                         QCoreApplication::translate("RollAnnouncement", "modified dice")));
     return sentences.join(QLatin1Char(' '));
 }

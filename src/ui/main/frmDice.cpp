@@ -6,6 +6,7 @@
 #include <forms/ListAccessibility.h>
 #include <forms/OptionGroup.h>
 #include <forms/Program.h>
+#include <forms/ScaledFrames.h>
 #include <forms/Twips.h>
 #include <forms/WindowFrame.h>
 #include <ui/main/frmDice.h>
@@ -38,6 +39,7 @@ frmDice::frmDice(Dice::RandomSource& source, QWidget* parent)
         icon.addFile(QStringLiteral(":/icons/rollwright-%1.png").arg(size));
     setWindowIcon(icon);
     applyFonts();
+    ScaledFrames::keep(this);
 
     optDieType = {m_ui->optDieType_0, m_ui->optDieType_1, m_ui->optDieType_2,  m_ui->optDieType_3,
                   m_ui->optDieType_4, m_ui->optDieType_5, m_ui->optDieType_6,  m_ui->optDieType_7,

@@ -11,8 +11,9 @@
 
 #include <exception>
 
-const QString frmDice::HelpMissingText =
-    QStringLiteral("Unable to display Help Contents. The Rollwright Help file is missing.");
+// Shown in the user's language; the constant keeps the source text.
+const QString frmDice::HelpMissingText = QString::fromUtf8(QT_TRANSLATE_NOOP(
+    "frmDice", "Unable to display Help Contents. The Rollwright Help file is missing."));
 
 void frmDice::cmdAbout_Click()
 {
@@ -58,7 +59,8 @@ void frmDice::showHelp(HelpViewer::Command command)
 {
     const QByteArray helpFile = AppSettings::get().helpFile;
     if (helpFile.isEmpty()) {
-        MessageBox::show(this, HelpMissingText, MessageBox::Information, windowTitle());
+        MessageBox::show(this, tr(HelpMissingText.toUtf8().constData()), MessageBox::Information,
+                         windowTitle());
         return;
     }
     // Whether the file exists is the viewer's business; only a viewer that

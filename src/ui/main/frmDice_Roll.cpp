@@ -9,6 +9,7 @@
 
 #include "ui_frmDice.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 
 void frmDice::cmdRoll_Click()
@@ -34,8 +35,9 @@ void frmDice::cmdRoll_Click()
 
     if (!validation.ok()) {
         const Dice::RollInputError& error = validation.error();
-        MessageBox::show(this, QString::fromStdString(error.Message), MessageBox::Exclamation,
-                         QString::fromStdString(error.Title));
+        MessageBox::show(this, QCoreApplication::translate("RollInput", error.Message.c_str()),
+                         MessageBox::Exclamation,
+                         QCoreApplication::translate("RollInput", error.Title.c_str()));
         QWidget* field = nullptr;
         switch (error.Focus) {
         case Dice::RollField::CustomDieLow:

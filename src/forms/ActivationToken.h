@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// On Wayland a program may bring a window forward only with a token from the
+// compositor (xdg-activation), asked for by the window the user is working
+// in. Another program hands the token on: in XDG_ACTIVATION_TOKEN when it
+// starts, or with its request, and activates its window with it.
+namespace ActivationToken {
+
+// A token for the window, or an empty string where the window system needs
+// none (X11) or the compositor offers no activation (weston 10). Waits at
+// most a moment for the compositor's answer.
+QString requestFor(const QWidget* window);
+
+} // namespace ActivationToken

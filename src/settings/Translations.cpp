@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#include <settings/Translations.h>
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+
+void install(const QString& name, const QString& folder)
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    // Tries each of the user's languages in turn: de_DE, then de.
+    if (translator->load(QLocale(), name, QStringLiteral("_"), folder))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+} // namespace
+
+namespace Translations {
+
+QString folder()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
+}
+
+void load()
+{
+    install(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    install(QStringLiteral("rollwright"), folder());
+}
+
+} // namespace Translations

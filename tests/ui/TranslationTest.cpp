@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: MIT
+// Every shipped language, read from the translation files beside the program:
+// in each window every access key leads to one place (but the two the
+// English gives Alt+A, About and the Action menu) and every caption fits
+// its control at the window's fixed size.
+#include <help/HelpWindow.h>
+#include <settings/Translations.h>
+#include <ui/info/frmAbout.h>
+#include <ui/info/frmReadMe.h>
+
+#include "MainWindowFixture.h"
+#include "WindowChecks.h"
+
+#include <QDir>
+#include <QTranslator>
+
+#include <memory>
+
+namespace {
+
+// The windows' captions as the user sees them in the installed language.
+struct Findings
+{
+    QStringList sharedKeys;
+    QStringList clipped;
+    QString rollCaption;
+};
+
+Findings inspect()
+{
+    Findings found;
+    const auto note = [&](QWidget* window, const QString& name) {
+        for (const QString& shared : WindowChecks::sharedAccessKeys(window))
+            found.sharedKeys.append(name + QStringLiteral(" ") + shared);
+        for (const QString& control : WindowChecks::clippedCaptions(window))
+            found.clipped.append(name + QStringLiteral(" ") + control);
+    };
+    MainWindowFixture main;
+    if (!main.start())
+        return {{}, {QStringLiteral("the main window did not start")}, {}};
+    // The custom die's frame shows its fields too.
+    QTest::mouseClick(main.find<QRadioButton>("optDieType_11"), Qt::LeftButton);
+    note(main.window, QStringLiteral("frmDice"));
+    found.rollCaption = main.find<QPushButton>("cmdRoll")->text();
+    {
+        frmAbout about(main.window);
+        about.Form_Load();
+        about.show();
+        note(&about, QStringLiteral("frmAbout"));
+        frmReadMe readMe(main.window);
+        readMe.Form_Load();
+        readMe.show();
+        note(&readMe, QStringLiteral("frmReadMe"));
+    }
+    main.stop();
+    Help::HelpWindow help;
+    help.show();
+    note(&help, QStringLiteral("help"));
+    return found;
+}
+
+} // namespace
+
+class TranslationTest : public QObject
+{
+    Q_OBJECT
+
+    Findings m_english;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(QDir(Translations::folder())
+                    .exists(QStringLiteral("rollwright_de.qm"))); // the build made them
+        m_english = inspect();
+        QCOMPARE(m_english.clipped.join(QLatin1String(", ")), QString());
+    }
+
+    void everyLanguage_data()
+    {
+        QTest::addColumn<QString>("file");
+        const QDir folder(Translations::folder());
+        for (const QString& file : folder.entryList({QStringLiteral("rollwright_*.qm")}))
+            QTest::newRow(qPrintable(file)) << folder.filePath(file);
+    }
+
+    void everyLanguage()
+    {
+        QFETCH(QString, file);
+        QTranslator translator;
+        QVERIFY(translator.load(file));
+        QCoreApplication::installTranslator(&translator);
+        const Findings found = inspect();
+        QCoreApplication::removeTranslator(&translator);
+
+        QVERIFY(found.rollCaption != m_english.rollCaption); // the file was read
+        for (const QString& shared : found.sharedKeys)
+            QVERIFY2(m_english.sharedKeys.contains(shared), qPrintable(shared));
+        QCOMPARE(found.clipped.join(QLatin1String(", ")), QString());
+    }
+};
+
+QTEST_MAIN(TranslationTest)
+#include "TranslationTest.moc"
