@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The help viewer with the largest and hardest files it takes: checking them,
 // opening them in a window (offscreen) at their first topic, the Index and
-// topics of the costliest Markdown.
+// topics of the costliest Markdown, lists of the longest titles.
 #include <help/HelpFileLoader.h>
 #include <help/HelpIndex.h>
 #include <help/HelpWindow.h>
@@ -22,13 +22,13 @@ QTemporaryDir& folder()
     return dir;
 }
 
-QString written(const QString& name, const QByteArray& content)
+QByteArray written(const QString& name, const QByteArray& content)
 {
     const QString path = folder().filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
         std::abort();
-    return path;
+    return QFile::encodeName(path);
 }
 
 // count topics, each linking to the next, with a keyword of its own; every
@@ -54,7 +54,7 @@ QByteArray largestFile()
     return text;
 }
 
-void openAtFirstTopic(benchmark::State& state, const QString& path)
+void openAtFirstTopic(benchmark::State& state, const QByteArray& path)
 {
     for (auto _ : state) {
         Help::HelpWindow window;
@@ -67,7 +67,7 @@ void openAtFirstTopic(benchmark::State& state, const QString& path)
 
 void BM_CheckLinkedTopics(benchmark::State& state)
 {
-    const QString path =
+    const QByteArray path =
         written(QStringLiteral("linked.hlp"), linkedTopics(static_cast<int>(state.range(0))));
     for (auto _ : state)
         benchmark::DoNotOptimize(Help::loadHelpFile(path).topics.size());
@@ -81,7 +81,7 @@ void BM_OpenLinkedTopics(benchmark::State& state)
 
 void BM_CheckLargestFile(benchmark::State& state)
 {
-    const QString path = written(QStringLiteral("largest.hlp"), largestFile());
+    const QByteArray path = written(QStringLiteral("largest.hlp"), largestFile());
     for (auto _ : state)
         benchmark::DoNotOptimize(Help::loadHelpFile(path).topics.size());
 }
@@ -103,8 +103,9 @@ void BM_ShowHardTopic(benchmark::State& state)
 {
     const QByteArray line = QByteArray("*a").repeated(2000) + '\n';
     const QByteArray body = line + line + QByteArray("*a").repeated(995);
-    const QString path = written(QStringLiteral("hard.hlp"), "@topic a\n@title A\n\n" + body +
-                                                                 "\n@topic b\n@title B\n\n" + body);
+    const QByteArray path =
+        written(QStringLiteral("hard.hlp"),
+                "@topic a\n@title A\n\n" + body + "\n@topic b\n@title B\n\n" + body);
     Help::HelpWindow window;
     window.show();
     window.performRequest({Help::HelpRequest::Mode::Contents, {}, path});
@@ -116,10 +117,72 @@ void BM_ShowHardTopic(benchmark::State& state)
     }
 }
 
+// count topics whose titles fill their lines: a number and `character`,
+// `length` characters in all; a short keyword each.
+QByteArray longTitles(int count, const QString& character, int length)
+{
+    QByteArray text;
+    for (int i = 0; i < count; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        const QByteArray words = (n + ' ' + character.repeated(length - n.size() - 1)).toUtf8();
+        text += "@topic t" + n + "\n@title " + words + "\n@keywords k" + n + "\n\nText.\n\n";
+    }
+    return text;
+}
+
+void BM_OpenLongWideTitles(benchmark::State& state)
+{
+    openAtFirstTopic(
+        state, written(QStringLiteral("wide.hlp"), longTitles(1300, QStringLiteral(u"漢"), 3980)));
+}
+
+void BM_OpenLongLatinTitles(benchmark::State& state)
+{
+    openAtFirstTopic(
+        state, written(QStringLiteral("latin.hlp"), longTitles(2000, QStringLiteral("a"), 3955)));
+}
+
+// The longest list that still wraps: 2,000 titles of 50 wide characters.
+void BM_OpenWrappedAtTheLimit(benchmark::State& state)
+{
+    openAtFirstTopic(
+        state, written(QStringLiteral("wrapped.hlp"), longTitles(2000, QStringLiteral(u"漢"), 50)));
+}
+
+// The Index of the wide titles, a wide keyword typed.
+void BM_IndexLongWideTitles(benchmark::State& state)
+{
+    const QByteArray path =
+        written(QStringLiteral("wide.hlp"), longTitles(1300, QStringLiteral(u"漢"), 3980));
+    for (auto _ : state) {
+        Help::HelpWindow window;
+        window.show();
+        window.performRequest({Help::HelpRequest::Mode::Index, QStringLiteral(u"漢"), path});
+        QApplication::processEvents();
+    }
+}
+
+// Each change of the window's width, with the wide titles open.
+void BM_ResizeLongWideTitles(benchmark::State& state)
+{
+    const QByteArray path =
+        written(QStringLiteral("wide.hlp"), longTitles(1300, QStringLiteral(u"漢"), 3980));
+    Help::HelpWindow window;
+    window.show();
+    window.performRequest({Help::HelpRequest::Mode::Contents, {}, path});
+    QApplication::processEvents();
+    bool wide = false;
+    for (auto _ : state) {
+        window.resize(wide ? 1000 : 880, 620);
+        wide = !wide;
+        QApplication::processEvents();
+    }
+}
+
 // Index > "Dice" > Display, the keyword listed by the most topics allowed.
 void BM_DisplayKeyword(benchmark::State& state)
 {
-    const QString path = written(QStringLiteral("linked.hlp"), linkedTopics(100'000));
+    const QByteArray path = written(QStringLiteral("linked.hlp"), linkedTopics(100'000));
     Help::HelpWindow window;
     window.show();
     window.performRequest({Help::HelpRequest::Mode::Index, QStringLiteral("dice"), path});
@@ -148,4 +211,9 @@ BENCHMARK(BM_OpenLargestFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenFileOfProblems)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShowHardTopic)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DisplayKeyword)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenLongWideTitles)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenLongLatinTitles)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenWrappedAtTheLimit)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IndexLongWideTitles)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ResizeLongWideTitles)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TypeKeywordPrefix)->Unit(benchmark::kMicrosecond);

@@ -18,7 +18,7 @@ def topics(count, body=""):
     return "".join(f"@topic t{i}\n@title Topic {i}\n@keywords k{i}\n\nSee [the next one](topic:t{(i + 1) % count}).\n{body}\n"
                    for i in range(count))
 def write(name, text):
-    with open(f"{folder}/{name}", "w") as f:
+    with open(f"{folder}/{name}", "w", encoding="utf-8") as f:
         f.write(text)
 write("shipped-size.hlp", topics(40, "Roll the dice and read the results. " * 20 + "\n"))
 write("100000-topics.hlp", topics(100000))
@@ -27,6 +27,12 @@ write("16MiB-largest.hlp", largest[:largest.rindex("@topic", 0, 16 * 1024 * 1024
 write("16MiB-problems.hlp", "@\n" * (8 * 1024 * 1024))
 line = "*a" * 2000 + "\n"
 write("hardest-topic.hlp", "@topic a\n@title A\n\n" + line + line + "*a" * 995 + "\n")
+def long_titles(count, character, length):
+    def words(i):
+        return f"{i} " + character * (length - len(str(i)) - 1)
+    return "".join(f"@topic t{i}\n@title {words(i)}\n@keywords k{i}\n\nText.\n\n" for i in range(count))
+write("1300-wide-titles.hlp", long_titles(1300, "\u6f22", 3980))
+write("2000-long-titles.hlp", long_titles(2000, "a", 3955))
 PYTHON
 
 measure() { # file -> milliseconds
@@ -45,7 +51,8 @@ measure() { # file -> milliseconds
 
 median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 
-for name in shipped-size 100000-topics 16MiB-largest 16MiB-problems hardest-topic; do
+for name in shipped-size 100000-topics 16MiB-largest 16MiB-problems hardest-topic \
+    1300-wide-titles 2000-long-titles; do
     measure "$files/$name.hlp" >/dev/null # warm the caches
     printf '%-16s %6s ms\n' "$name" "$(for _ in $(seq "$runs"); do measure "$files/$name.hlp"; done | median)"
 done

@@ -149,7 +149,7 @@ void checkRoundTrip(const HelpFile& file)
 {
     if (file.hasErrors())
         return;
-    const HelpFile again = Help::parseHelpText(Help::writeHelpText(file), QStringLiteral("again"));
+    const HelpFile again = Help::parseHelpText(Help::writeHelpText(file), "again");
     require(!again.hasErrors(), "the written file has errors");
     require(again.topics.size() == file.topics.size(), "the written file has other topics");
     for (qsizetype row = 0; row < file.topics.size(); ++row) {
@@ -226,7 +226,7 @@ void checkLinkTargets(const QList<QByteArrayView>& lines)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const HelpFile file = Help::parseHelpText(bytes, QStringLiteral("fuzz.hlp"));
+    const HelpFile file = Help::parseHelpText(bytes, "fuzz.hlp");
     const QList<QByteArrayView> lines = linesOf(bytes);
     checkDiagnostics(file, lines);
     checkTopics(file);

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 
@@ -11,6 +12,10 @@
 // without waiting; the viewer is never asked to close. The viewer's window
 // is its own, owned by no window of the program, so the asking window is not
 // passed on.
+//
+// Names of files travel as the system's bytes, which need not be valid
+// UTF-8: the viewer is looked for only in the program's own folder, and the
+// help file reaches it exactly as named.
 namespace HelpViewer {
 
 // The two requests, by the numbers the classic help viewer gives them.
@@ -22,18 +27,18 @@ enum Command : int
 
 struct Request
 {
-    QString program;
-    QStringList arguments;
+    QByteArray program; // empty when the program's folder cannot be told
+    QList<QByteArray> arguments;
     // Lets the viewer come forward on Wayland; handed over in XDG_ACTIVATION_TOKEN.
     QString activationToken;
 };
 
 // Throws std::runtime_error with a description when the viewer cannot be
 // started.
-void request(const QString& helpFile, Command command, const QString& keyword);
+void request(const QByteArray& helpFile, Command command, const QString& keyword);
 
 // What request() would start.
-Request requestFor(const QString& helpFile, Command command, const QString& keyword);
+Request requestFor(const QByteArray& helpFile, Command command, const QString& keyword);
 
 // The seam for tests: a starter set here is handed every request instead of
 // starting the viewer; an empty one brings back the real start. Where the

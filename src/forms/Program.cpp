@@ -2,6 +2,7 @@
 #include <forms/MessageBox.h>
 #include <forms/Program.h>
 #include <forms/Twips.h>
+#include <settings/ProgramDirectory.h>
 
 #include <QApplication>
 #include <QDialog>
@@ -113,11 +114,11 @@ QSize screenSizeTwips()
     return {Twips::fromPixels(px.width()), Twips::fromPixels(px.height())};
 }
 
-QString directory()
+QByteArray directory()
 {
     if (!currentHost().directory.isEmpty())
         return currentHost().directory;
-    return QCoreApplication::applicationDirPath();
+    return programDirectory();
 }
 
 } // namespace Program

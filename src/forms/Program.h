@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArray>
 #include <QSize>
 #include <QString>
 
@@ -33,7 +34,7 @@ struct Host
 {
     std::function<void(int status)> quit{}; // instead of quitting
     std::optional<QSize> screenSizeTwips{}; // another screen
-    QString directory{};                    // the executable's directory
+    QByteArray directory{};                 // the executable's directory
 };
 
 // The seam for tests: they stand in for the machine and stay alive when the
@@ -52,8 +53,10 @@ void unload(QWidget* window);
 // Size of the screen in twips.
 QSize screenSizeTwips();
 
-// Directory of the program's executable, without a trailing separator.
-QString directory();
+// Directory of the program's executable as the system spells it (bytes that
+// need not be valid UTF-8), without a trailing separator; empty when it cannot
+// be told. Never the working folder.
+QByteArray directory();
 
 } // namespace Program
 

@@ -2,6 +2,9 @@
 #include <help/HelpCommandLine.h>
 
 #include <QCommandLineParser>
+#include <QFile>
+
+#include <optional>
 
 namespace Help {
 namespace {
@@ -79,7 +82,35 @@ HelpCommandLine parseHelpCommandLine(const QStringList& arguments)
         return invalid(QStringLiteral("only one help file can be given, not %1").arg(files.size()));
     if (files.constFirst().isEmpty())
         return invalid(QStringLiteral("the help file's name is empty"));
-    result.request.file = files.constFirst();
+    result.request.file = QFile::encodeName(files.constFirst());
+    return result;
+}
+
+HelpCommandLine parseHelpCommandLine(const QList<QByteArray>& arguments)
+{
+    // An argument that the way to text and back would change stands in the
+    // text as a mark that no text argument can be: U+FFFF and its index.
+    constexpr QChar mark = QChar(0xFFFF);
+    QStringList texts;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString text = QFile::decodeName(arguments[i]);
+        if (QFile::encodeName(text) == arguments[i] && !text.startsWith(mark)) {
+            texts << text;
+        } else {
+            texts << mark + QString::number(i);
+        }
+    }
+    const auto original = [&](const QString& text) -> std::optional<QByteArray> {
+        if (!text.startsWith(mark))
+            return std::nullopt;
+        return arguments.value(text.mid(1).toLongLong());
+    };
+
+    HelpCommandLine result = parseHelpCommandLine(texts);
+    if (const std::optional<QByteArray> file = original(QFile::decodeName(result.request.file)))
+        result.request.file = *file;
+    if (const std::optional<QByteArray> keyword = original(result.request.keyword))
+        result.request.keyword = QString::fromUtf8(*keyword);
     return result;
 }
 

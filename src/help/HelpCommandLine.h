@@ -3,6 +3,8 @@
 
 #include <help/HelpRequest.h>
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +28,10 @@ struct HelpCommandLine
 
 // arguments[0] is the program's name, as in QCoreApplication::arguments().
 HelpCommandLine parseHelpCommandLine(const QStringList& arguments);
+// The command line as the system hands it over. The help file keeps its
+// bytes, which need not be valid UTF-8; an argument that is not valid UTF-8
+// is never an option.
+HelpCommandLine parseHelpCommandLine(const QList<QByteArray>& arguments);
 
 QString helpUsageText(const QString& program);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <help/HelpFile.h>
 
+#include <QFile>
+
 #include <algorithm>
 
 namespace Help {
@@ -31,17 +33,21 @@ void HelpFile::indexTopics()
         m_rowOfId.insert(topics[row].id, row);
 }
 
-QString formatDiagnostic(const QString& path, const HelpDiagnostic& diagnostic)
+QByteArray formatDiagnostic(const QByteArray& path, const HelpDiagnostic& diagnostic)
 {
     const QString kind = diagnostic.severity == HelpDiagnostic::Severity::Error
                              ? QStringLiteral("error")
                              : QStringLiteral("warning");
-    if (diagnostic.line > 0)
-        return QStringLiteral("%1:%2: %3: %4")
-            .arg(path)
-            .arg(diagnostic.line)
-            .arg(kind, diagnostic.message);
-    return QStringLiteral("%1: %2: %3").arg(path, kind, diagnostic.message);
+    const QString rest =
+        diagnostic.line > 0
+            ? QStringLiteral(":%1: %2: %3").arg(diagnostic.line).arg(kind, diagnostic.message)
+            : QStringLiteral(": %1: %2").arg(kind, diagnostic.message);
+    return path + rest.toUtf8();
+}
+
+QString displayedPath(const QByteArray& path)
+{
+    return QFile::decodeName(path);
 }
 
 } // namespace Help

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -50,7 +51,7 @@ inline constexpr int ListedProblems = 1'000;    // of each severity; the rest ar
 // A parsed help file. A file with errors keeps its diagnostics and no topics.
 struct HelpFile
 {
-    QString path;
+    QByteArray path; // as the system spells it: bytes, not necessarily UTF-8
     QList<HelpTopic> topics;
     QList<HelpDiagnostic> diagnostics;
 
@@ -64,8 +65,12 @@ private:
     QHash<QString, qsizetype> m_rowOfId;
 };
 
-// "path:line: error: message", the form compilers use, so editors can jump to it.
-QString formatDiagnostic(const QString& path, const HelpDiagnostic& diagnostic);
+// "path:line: error: message", the form compilers use, so editors can jump to
+// it; the path's bytes stand as they are, the rest is UTF-8.
+QByteArray formatDiagnostic(const QByteArray& path, const HelpDiagnostic& diagnostic);
+
+// A path's bytes as text to show; bytes that are not UTF-8 show as U+FFFD.
+QString displayedPath(const QByteArray& path);
 
 // The scheme of links between topics: [text](topic:some-id).
 inline constexpr char16_t topicLinkScheme[] = u"topic";

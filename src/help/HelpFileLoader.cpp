@@ -69,17 +69,15 @@ private:
     int m_fd;
 };
 
-ReadResult readRegularFile(const QString& path)
+ReadResult readRegularFile(const QByteArray& path)
 {
     // Without O_NONBLOCK, opening a named pipe waits for a writer that may never come.
-    const Descriptor file(
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    const Descriptor file(::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.get() < 0) {
         // Sockets, for one, cannot be opened at all: say what is there instead.
         const int error = errno;
         struct stat status = {};
-        if (error != ENOENT && ::stat(QFile::encodeName(path).constData(), &status) == 0 &&
-            !S_ISREG(status.st_mode))
+        if (error != ENOENT && ::stat(path.constData(), &status) == 0 && !S_ISREG(status.st_mode))
             return {{}, notRegular(status.st_mode)};
         return {{}, cannotRead(error)};
     }
@@ -121,16 +119,16 @@ ReadResult readRegularFile(const QString& path)
 namespace Help {
 namespace {
 
-ReadResult readRegularFile(const QString& path)
+ReadResult readRegularFile(const QByteArray& path)
 {
-    const QFileInfo info(path);
+    const QFileInfo info(QFile::decodeName(path));
     if (!info.exists())
         return {{}, QStringLiteral("the help file does not exist")};
     if (info.isDir())
         return {{}, QStringLiteral("this is a folder, not a help file")};
     if (!info.isFile())
         return {{}, QStringLiteral("this is not a regular file, so it cannot be a help file")};
-    QFile file(path);
+    QFile file(info.filePath());
     if (!file.open(QIODevice::ReadOnly))
         return {{}, QStringLiteral("the help file cannot be read: %1").arg(file.errorString())};
     QByteArray bytes = file.read(Limits::FileBytes + 1);
@@ -143,7 +141,7 @@ ReadResult readRegularFile(const QString& path)
 
 } // namespace
 
-HelpFile loadHelpFile(const QString& path)
+HelpFile loadHelpFile(const QByteArray& path)
 {
     const ReadResult read = readRegularFile(path);
     if (read.error.isEmpty())

@@ -76,7 +76,7 @@ struct TopicLink
 class Parser
 {
 public:
-    HelpFile parse(QByteArrayView bytes, const QString& path);
+    HelpFile parse(QByteArrayView bytes, const QByteArray& path);
 
 private:
     template <typename MakeMessage> void error(int line, MakeMessage makeMessage)
@@ -116,7 +116,7 @@ private:
     bool m_reportedListings = false;
 };
 
-HelpFile Parser::parse(QByteArrayView bytes, const QString& path)
+HelpFile Parser::parse(QByteArrayView bytes, const QByteArray& path)
 {
     m_file.path = path;
     if (bytes.startsWith("\xEF\xBB\xBF"))
@@ -418,7 +418,7 @@ void Parser::checkLinks(int lineNo, QStringView text)
 
 } // namespace
 
-HelpFile parseHelpText(QByteArrayView bytes, const QString& path)
+HelpFile parseHelpText(QByteArrayView bytes, const QByteArray& path)
 {
     return Parser().parse(bytes, path);
 }

@@ -14,9 +14,12 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #endif
 
 namespace Help {
@@ -70,21 +73,65 @@ bool isSocketFile(const QString&)
 
 } // namespace
 
-QString canonicalHelpPath(const QString& path)
-{
-    const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
-}
-
-SocketFolder privateSocketFolder()
+QByteArray canonicalHelpPath(const QByteArray& path)
 {
 #ifdef Q_OS_UNIX
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && isPrivateFolder(runtime))
-        return {runtime, {}};
-    const QString own =
-        QDir(QDir::tempPath()).filePath(QStringLiteral("rollwright-help-%1").arg(::geteuid()));
+    if (char* resolved = ::realpath(path.constData(), nullptr)) {
+        const QByteArray canonical(resolved);
+        std::free(resolved);
+        return canonical;
+    }
+    QByteArray absolute = path;
+    if (!path.startsWith('/')) {
+        char here[PATH_MAX];
+        if (::getcwd(here, sizeof here))
+            absolute = QByteArray(here) + '/' + path;
+    }
+    // Latin-1 gives each byte a character of its own, so cleaning the text
+    // keeps every byte that is not a separator or a dot.
+    return QDir::cleanPath(QString::fromLatin1(absolute)).toLatin1();
+#else
+    const QFileInfo info(QFile::decodeName(path));
+    const QString canonical = info.canonicalFilePath();
+    return QFile::encodeName(canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath())
+                                                 : canonical);
+#endif
+}
+
+namespace {
+
+const QString SocketPrefix = QStringLiteral("rollwright-help-");
+constexpr qsizetype SocketHashLength = 16;
+
+#ifdef Q_OS_UNIX
+
+// Whether the sockets in folder have paths the system takes, and the name
+// stays the same on its way to text and back.
+bool takesSockets(const QString& folder)
+{
+    const QByteArray bytes = QFile::encodeName(folder);
+    return QFile::decodeName(bytes) == folder &&
+           bytes.size() + 1 + SocketPrefix.size() + SocketHashLength <= maxSocketPathBytes();
+}
+
+QString tooLong(const QString& folder)
+{
+    return QStringLiteral("a socket in %1 would have a path longer than the system's %2 bytes")
+        .arg(folder)
+        .arg(maxSocketPathBytes());
+}
+
+QString ownFolderPath(const QString& base)
+{
+    return QDir(base).filePath(SocketPrefix + QString::number(::geteuid()));
+}
+
+// The folder rollwright-help-UID in base, made if need be.
+SocketFolder ownFolderIn(const QString& base)
+{
+    const QString own = ownFolderPath(base);
+    if (!takesSockets(own))
+        return {{}, tooLong(own)};
     const QByteArray encoded = QFile::encodeName(own);
     if (::mkdir(encoded.constData(), 0700) == 0) {
         ::chmod(encoded.constData(), 0700); // whatever the umask
@@ -98,16 +145,42 @@ SocketFolder privateSocketFolder()
             QStringLiteral("%1 is not a folder of this user's that only they can enter").arg(own)};
     }
     return {own, {}};
+}
+
+#endif
+
+} // namespace
+
+qsizetype maxSocketPathBytes()
+{
+#ifdef Q_OS_UNIX
+    return qsizetype(sizeof(sockaddr_un::sun_path)) - 1; // and its terminating zero
+#else
+    return 256;
+#endif
+}
+
+SocketFolder privateSocketFolder()
+{
+#ifdef Q_OS_UNIX
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && isPrivateFolder(runtime) && takesSockets(runtime))
+        return {runtime, {}};
+    // A temporary folder of too long a name still leaves the system's own.
+    QString base = QDir::tempPath();
+    if (!takesSockets(ownFolderPath(base)))
+        base = QStringLiteral("/tmp");
+    return ownFolderIn(base);
 #else
     return {QStringLiteral("."), {}}; // local sockets are pipes of the user's session
 #endif
 }
 
-QString instanceServerName(const QString& folder, const QString& canonicalPath)
+QString instanceServerName(const QString& folder, const QByteArray& canonicalPath)
 {
     const QByteArray hash =
-        QCryptographicHash::hash(canonicalPath.toUtf8(), QCryptographicHash::Sha256).toHex();
-    const QString name = QStringLiteral("rollwright-help-") + QString::fromLatin1(hash.left(16));
+        QCryptographicHash::hash(canonicalPath, QCryptographicHash::Sha256).toHex();
+    const QString name = SocketPrefix + QString::fromLatin1(hash.left(SocketHashLength));
 #ifdef Q_OS_UNIX
     return QDir(folder).filePath(name);
 #else
@@ -116,7 +189,7 @@ QString instanceServerName(const QString& folder, const QString& canonicalPath)
 #endif
 }
 
-HelpInstanceServer::HelpInstanceServer(const QString& servedFile, QObject* parent)
+HelpInstanceServer::HelpInstanceServer(const QByteArray& servedFile, QObject* parent)
     : QObject(parent), m_servedFile(servedFile)
 {
 #ifndef Q_OS_UNIX

@@ -9,12 +9,15 @@
 
 namespace Help {
 
-// A help file's canonical path, or its clean absolute path if it does not exist.
-QString canonicalHelpPath(const QString& path);
+// A help file's canonical path, or its clean absolute path if it does not
+// exist; bytes in, bytes out, whatever their encoding.
+QByteArray canonicalHelpPath(const QByteArray& path);
 
 // The folder for the viewer's sockets, one that only the user can enter: the
 // user's runtime folder (XDG_RUNTIME_DIR) when it is such a folder, else one
-// made for the purpose in the temporary folder and checked before each use.
+// made for the purpose in the temporary folder (else in /tmp) and checked
+// before each use. A folder whose sockets' paths would be longer than the
+// system takes is passed over.
 struct SocketFolder
 {
     QString path;    // empty when there is none
@@ -24,7 +27,10 @@ SocketFolder privateSocketFolder();
 
 // The socket on which the viewer of one help file waits for further requests:
 // one per file, in folder, so viewers of other files or users stay apart.
-QString instanceServerName(const QString& folder, const QString& canonicalPath);
+QString instanceServerName(const QString& folder, const QByteArray& canonicalPath);
+
+// The longest path of a socket that the system takes, in bytes.
+qsizetype maxSocketPathBytes();
 
 // Receives the requests of later viewer processes for one help file.
 class HelpInstanceServer : public QObject
@@ -33,7 +39,7 @@ class HelpInstanceServer : public QObject
 
 public:
     // Requests for any other file than servedFile (a canonical path) are refused.
-    explicit HelpInstanceServer(const QString& servedFile, QObject* parent = nullptr);
+    explicit HelpInstanceServer(const QByteArray& servedFile, QObject* parent = nullptr);
 
     // Fails with AddressInUseError while a socket of that name exists. The
     // socket is the user's alone, whatever the umask.
@@ -56,7 +62,7 @@ private:
     void serve(QLocalSocket* socket);
 
     QLocalServer m_server;
-    QString m_servedFile;
+    QByteArray m_servedFile;
     QString m_error;
     int m_idleTimeoutMs = DefaultIdleTimeoutMs;
     int m_connections = 0;

@@ -10,7 +10,8 @@
 namespace Help {
 namespace {
 
-constexpr quint32 RequestMagic = 0x52574832; // "RWH2"
+// "RWH3": the file travels as bytes, where "RWH2" sent it as text.
+constexpr quint32 RequestMagic = 0x52574833;
 constexpr char replyMagic[] = "RWHR";
 
 } // namespace
@@ -27,8 +28,9 @@ QByteArray encodeRequest(const HelpRequest& request)
 
 std::optional<HelpRequest> decodeRequest(QByteArrayView bytes)
 {
-    // A string cannot be longer than the bytes left: checked first, so that a
-    // length field's claim never makes the stream reserve memory for it.
+    // The keyword (a string) and the file (bytes) cannot be longer than the
+    // bytes left: checked first, so that a length field's claim never makes
+    // the stream reserve memory for it.
     qsizetype offset = 5; // magic and mode
     for (int string = 0; string < 3; ++string) {
         if (bytes.size() < offset + 4)

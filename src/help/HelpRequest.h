@@ -20,14 +20,14 @@ struct HelpRequest
     };
 
     HelpRequest() = default;
-    HelpRequest(Mode m, QString k, QString f, QString token = {})
+    HelpRequest(Mode m, QString k, QByteArray f, QString token = {})
         : mode(m), keyword(std::move(k)), file(std::move(f)), activationToken(std::move(token))
     {
     }
 
     Mode mode = Mode::Contents;
     QString keyword;
-    QString file;
+    QByteArray file; // the system's bytes, which need not be valid UTF-8
     // From the compositor, for the window that asked (Wayland's xdg-activation):
     // lets the viewer bring its window forward. Empty where none was given.
     QString activationToken;

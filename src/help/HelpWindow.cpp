@@ -47,18 +47,51 @@ QListWidget* makeWrappingList(const QString& objectName, const QString& accessib
     return list;
 }
 
-// Wrapping needs a text layout of every item, about 35 µs each: a long list
-// shows one line per item instead, cut short, the whole text in its tooltip.
+// Wrapping lays out the whole text of every item, at every change of the
+// list's width, in time that grows with the characters (wide ones cost
+// most). A list beyond these shows one line per item instead, of at most
+// ShownCharacters, the whole text in its tooltip.
 constexpr qsizetype MaxWrappedItems = 2000;
+constexpr qsizetype MaxWrappedCharacters = 100'000;
+constexpr qsizetype ShownCharacters = 200;
+
+// At most ShownCharacters of text, a pair of surrogates kept whole.
+QString cutShort(const QString& text)
+{
+    if (text.size() <= ShownCharacters)
+        return text;
+    qsizetype end = ShownCharacters - 1;
+    if (text.at(end - 1).isHighSurrogate())
+        --end;
+    return text.left(end) + QChar(0x2026); // …
+}
 
 void fillList(QListWidget* list, const QStringList& texts)
 {
     const QSignalBlocker blocker(list);
-    const bool wrap = texts.size() <= MaxWrappedItems;
+    qsizetype characters = 0;
+    for (const QString& text : texts)
+        characters += text.size();
+    const bool wrap = texts.size() <= MaxWrappedItems && characters <= MaxWrappedCharacters;
     list->clear();
     list->setWordWrap(wrap);
     list->setUniformItemSizes(!wrap);
-    list->addItems(texts);
+    if (wrap) {
+        list->addItems(texts);
+        return;
+    }
+    QStringList shown;
+    shown.reserve(texts.size());
+    for (const QString& text : texts)
+        shown.append(cutShort(text));
+    list->addItems(shown);
+    for (qsizetype row = 0; row < texts.size(); ++row) {
+        if (shown[row].size() == texts[row].size())
+            continue;
+        QListWidgetItem* item = list->item(static_cast<int>(row));
+        item->setToolTip(texts[row]);
+        item->setData(Qt::AccessibleTextRole, texts[row]);
+    }
 }
 
 bool opensOutside(const QUrl& url)
@@ -160,7 +193,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent)
 
 void HelpWindow::performRequest(const HelpRequest& request)
 {
-    const QString path = canonicalHelpPath(request.file);
+    const QByteArray path = canonicalHelpPath(request.file);
     // A file that failed is read again: the user may have put it right meanwhile.
     if (path != m_file.path || m_file.hasErrors())
         setHelpFile(loadHelpFile(path));
@@ -338,7 +371,7 @@ void HelpWindow::showMessage(const QString& html)
 void HelpWindow::showErrors()
 {
     QString html = tr("<h2>The help file cannot be shown</h2><p>File: <b>%1</b></p>")
-                       .arg(escaped(QDir::toNativeSeparators(m_file.path)));
+                       .arg(escaped(QDir::toNativeSeparators(displayedPath(m_file.path))));
     html += QStringLiteral("<ul>");
     for (const HelpDiagnostic& diagnostic : std::as_const(m_file.diagnostics)) {
         if (diagnostic.severity != HelpDiagnostic::Severity::Error)
@@ -419,8 +452,9 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
         const auto* help = static_cast<QHelpEvent*>(event);
         const QListWidgetItem* item = list->itemAt(help->pos());
         if (item && !list->wordWrap())
-            QToolTip::showText(help->globalPos(), item->text(), list->viewport(),
-                               list->visualItemRect(item));
+            QToolTip::showText(help->globalPos(),
+                               item->toolTip().isEmpty() ? item->text() : item->toolTip(),
+                               list->viewport(), list->visualItemRect(item));
         else
             QToolTip::hideText();
         return true;

@@ -8,6 +8,7 @@
 #include <settings/Translations.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QTextStream>
@@ -16,21 +17,26 @@
 
 namespace {
 
-void printDiagnostics(QTextStream& stream, const Help::HelpFile& file)
+// The file's name is written as the system spells it, so that it can be found.
+void printDiagnostics(FILE* stream, const Help::HelpFile& file)
 {
-    for (const Help::HelpDiagnostic& diagnostic : file.diagnostics)
-        stream << Help::formatDiagnostic(file.path, diagnostic) << '\n';
+    for (const Help::HelpDiagnostic& diagnostic : file.diagnostics) {
+        const QByteArray line = Help::formatDiagnostic(file.path, diagnostic) + '\n';
+        std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stream);
+    }
+    std::fflush(stream);
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QStringList arguments;
+    QList<QByteArray> arguments;
     for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(QByteArray(argv[i]));
     const QString program =
-        QFileInfo(arguments.value(0, QStringLiteral("rollwright-help"))).fileName();
+        QFileInfo(QFile::decodeName(arguments.value(0, QByteArrayLiteral("rollwright-help"))))
+            .fileName();
     const Help::HelpCommandLine commandLine = Help::parseHelpCommandLine(arguments);
 
     QTextStream out(stdout);
@@ -48,7 +54,8 @@ int main(int argc, char* argv[])
         return 0;
     case Action::Check: {
         const Help::HelpFile file = Help::loadHelpFile(commandLine.request.file);
-        printDiagnostics(out, file);
+        out.flush();
+        printDiagnostics(stdout, file);
         return file.diagnostics.isEmpty() ? 0 : 1;
     }
     case Action::Show:
@@ -93,8 +100,8 @@ int main(int argc, char* argv[])
     QObject::connect(&server, &Help::HelpInstanceServer::requestReceived, &window,
                      &Help::HelpWindow::performForwardedRequest);
     window.performRequest(request);
-    printDiagnostics(err, window.helpFile());
     err.flush();
+    printDiagnostics(stderr, window.helpFile());
     window.show();
     if (!request.activationToken.isEmpty())
         window.activateWindow(); // with the token, which Qt takes from the environment

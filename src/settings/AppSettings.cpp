@@ -1,10 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include <settings/AppSettings.h>
 #include <settings/Identity.h>
-
-#include <QCoreApplication>
+#include <settings/ProgramDirectory.h>
 
 namespace {
+
+QByteArray besideTheProgram(const char* name)
+{
+    // Without the program's folder there is no such file: never one in the
+    // working folder, nor in the root.
+    const QByteArray folder = programDirectory();
+    return folder.isEmpty() ? QByteArray() : folder + '/' + name;
+}
+
 AppSettings& instance()
 {
     static AppSettings settings{
@@ -13,7 +21,7 @@ AppSettings& instance()
         Identity::VersionMinor,
         Identity::VersionRevision,
         // The help file ships beside the program.
-        QCoreApplication::applicationDirPath() + QStringLiteral("/Rollwright.hlp"),
+        besideTheProgram("Rollwright.hlp"),
     };
     return settings;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // The application's settings, fixed when the program is built.
@@ -10,7 +11,8 @@ struct AppSettings
     int versionMajor = 0;
     int versionMinor = 0;
     int versionRevision = 0;
-    QString helpFile; // full path of "Rollwright.hlp"; empty means no help file
+    // Full path of "Rollwright.hlp", in the system's bytes; empty means no help file.
+    QByteArray helpFile;
 
     static const AppSettings& get();
     // The seam for tests: the settings the program reads from now on.

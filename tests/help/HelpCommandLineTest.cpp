@@ -66,7 +66,7 @@ private slots:
         QCOMPARE(line.action, action);
         QCOMPARE(line.request.mode, mode);
         QCOMPARE(line.request.keyword, keyword);
-        QCOMPARE(line.request.file, file);
+        QCOMPARE(QFile::decodeName(line.request.file), file);
     }
 
     void refusesBadLines_data()
@@ -104,10 +104,50 @@ private slots:
         QVERIFY2(line.error.contains(error), qPrintable(line.error));
     }
 
+    void fileNamesKeepTheirBytes_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("arguments");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("keyword");
+
+        const QByteArray invalid = "/opt/inst-\xff\xfe/Rollwright.hlp";
+        const QByteArray latin1 = "/opt/inst-\xe9t\xe9/Rollwright.hlp";
+        QTest::newRow("not UTF-8")
+            << QList<QByteArray>{"--contents", "--", invalid} << invalid << "";
+        QTest::newRow("Latin-1, with a keyword")
+            << QList<QByteArray>{"--partial-key", "d\xe9", latin1} << latin1
+            << QStringLiteral(u"d\uFFFD");
+        QTest::newRow("UTF-8 and spaces")
+            << QList<QByteArray>{"--contents", "/a b/W\xc3\xbcrfel \"1\".hlp"}
+            << QByteArray("/a b/W\xc3\xbcrfel \"1\".hlp") << "";
+        // Bytes that are no text are never an option: they name the file.
+        QTest::newRow("no option")
+            << QList<QByteArray>{"--contents", "--\xff"} << QByteArray("--\xff") << "";
+        QTest::newRow("text that looks like a mark")
+            << QList<QByteArray>{"--contents", "\xef\xbf\xbf"
+                                               "0"}
+            << QByteArray("\xef\xbf\xbf"
+                          "0")
+            << "";
+    }
+
+    void fileNamesKeepTheirBytes()
+    {
+        QFETCH(QList<QByteArray>, arguments);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, keyword);
+
+        arguments.prepend("rollwright-help");
+        const HelpCommandLine line = Help::parseHelpCommandLine(arguments);
+        QCOMPARE(line.error, QString());
+        QCOMPARE(line.action, Action::Show);
+        QCOMPARE(line.request.file, file);
+        QCOMPARE(line.request.keyword, keyword);
+    }
+
     void requestSurvivesTheWire()
     {
-        const HelpRequest request{Mode::Index, QStringLiteral("Würfel"),
-                                  QStringLiteral("/a/R.hlp")};
+        const HelpRequest request{Mode::Index, QStringLiteral("Würfel"), "/a/R\xff\xe9.hlp"};
         QCOMPARE(Help::decodeRequest(Help::encodeRequest(request)), request);
         // With the token that lets the running viewer come forward.
         HelpRequest activating = request;
@@ -119,7 +159,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
 
-        const QByteArray good = Help::encodeRequest({Mode::Contents, {}, QStringLiteral("x")});
+        const QByteArray good = Help::encodeRequest({Mode::Contents, {}, "x"});
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("cut short") << good.left(good.size() - 1);
         QTest::newRow("trailing bytes") << good + "x";

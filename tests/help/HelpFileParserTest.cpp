@@ -39,7 +39,7 @@ class HelpFileParserTest : public QObject
 private slots:
     void readsTopicsInFileOrder()
     {
-        const HelpFile file = Help::parseHelpText(sampleHelp, QStringLiteral("sample.hlp"));
+        const HelpFile file = Help::parseHelpText(sampleHelp, "sample.hlp");
         QVERIFY(file.diagnostics.isEmpty());
         QCOMPARE(file.topics.size(), 3);
         QCOMPARE(file.topics[0].id, QStringLiteral("intro"));
@@ -59,7 +59,7 @@ private slots:
     {
         const QByteArray text = "\xEF\xBB\xBF@topic a\r\n@title A\r\n\r\n# Head\r\n\r\n"
                                 "@@home is an address\r\nlast\r\n\r\n\r\n";
-        const HelpFile file = Help::parseHelpText(text, QStringLiteral("a.hlp"));
+        const HelpFile file = Help::parseHelpText(text, "a.hlp");
         QVERIFY(file.diagnostics.isEmpty());
         QCOMPARE(file.topics[0].body, QStringLiteral("# Head\n\n@home is an address\nlast"));
     }
@@ -68,7 +68,7 @@ private slots:
     {
         const QByteArray text = "@topic a\n@title A\n@keywords  one ;two;; one\n\n"
                                 "@keywords three   words\ntext\n";
-        const HelpFile file = Help::parseHelpText(text, QStringLiteral("a.hlp"));
+        const HelpFile file = Help::parseHelpText(text, "a.hlp");
         QVERIFY(file.diagnostics.isEmpty());
         QCOMPARE(file.topics[0].keywords, QStringList({"one", "two", "three words"}));
     }
@@ -146,7 +146,7 @@ private slots:
         QFETCH(int, line);
         QFETCH(QString, message);
 
-        const HelpFile file = Help::parseHelpText(text, QStringLiteral("bad.hlp"));
+        const HelpFile file = Help::parseHelpText(text, "bad.hlp");
         const QList<HelpDiagnostic> errors = ofSeverity(file, Severity::Error);
         QCOMPARE(errors.size(), 1);
         QCOMPARE(errors[0].line, line);
@@ -178,7 +178,7 @@ private slots:
         QFETCH(int, line);
         QFETCH(QString, message);
 
-        const HelpFile file = Help::parseHelpText(text, QStringLiteral("w.hlp"));
+        const HelpFile file = Help::parseHelpText(text, "w.hlp");
         QVERIFY(!file.hasErrors());
         QVERIFY(!file.topics.isEmpty());
         QCOMPARE(file.diagnostics.size(), 1);
@@ -192,7 +192,7 @@ private slots:
     {
         const QByteArray text = "@topic a\n@title A\n" + QByteArray("x\n").repeated(1000) +
                                 QByteArray("  \n").repeated(50) + "@topic b\n@title B\ny\n";
-        const HelpFile file = Help::parseHelpText(text, QStringLiteral("a.hlp"));
+        const HelpFile file = Help::parseHelpText(text, "a.hlp");
         QVERIFY(file.diagnostics.isEmpty());
         QCOMPARE(file.topics[0].body.size(), 1999);
     }
@@ -213,7 +213,7 @@ private slots:
 
         const QByteArray text =
             "@topic a\n@title A\n\nfirst\n" + dropped + "\n\nsee [y](topic:b)\n";
-        const HelpFile file = Help::parseHelpText(text, QStringLiteral("w.hlp"));
+        const HelpFile file = Help::parseHelpText(text, "w.hlp");
         const QList<HelpDiagnostic> warnings = ofSeverity(file, Severity::Warning);
         QCOMPARE(warnings.size(), 1);
         QCOMPARE(warnings[0].line, 7);
@@ -226,7 +226,7 @@ private slots:
         const QByteArray text =
             "@topic a\n@title A\nx\n" + QByteArray("@\n").repeated(5000) +
             numbered("@topic t%1\n@title T\n[y](topic:gone) [z](topic:gone)\n", 750);
-        const HelpFile file = Help::parseHelpText(text, QStringLiteral("m.hlp"));
+        const HelpFile file = Help::parseHelpText(text, "m.hlp");
         QCOMPARE(ofSeverity(file, Severity::Error).size(), 1001);
         QCOMPARE(ofSeverity(file, Severity::Warning).size(), 1000);
         QCOMPARE(file.diagnostics[0].line, 0);
@@ -265,7 +265,7 @@ private slots:
     void everyProblemIsReportedInLineOrder()
     {
         const QByteArray text = "@topic a\n@bogus\n@topic a\n@title B\nx\n";
-        const HelpFile file = Help::parseHelpText(text, QStringLiteral("m.hlp"));
+        const HelpFile file = Help::parseHelpText(text, "m.hlp");
         QList<int> lines;
         for (const HelpDiagnostic& d : file.diagnostics)
             lines.append(d.line);

@@ -29,9 +29,9 @@ using Mode = Help::HelpRequest::Mode;
 
 namespace {
 
-const QString servedFile = QStringLiteral("/x/R.hlp");
+const QByteArray servedFile = "/x/R.hlp";
 
-HelpRequest contentsRequest(const QString& file = servedFile)
+HelpRequest contentsRequest(const QByteArray& file = servedFile)
 {
     return {Mode::Contents, {}, file};
 }
@@ -161,12 +161,9 @@ private slots:
 
     void serverNamesSeparateFilesNotRequests()
     {
-        const QString a =
-            Help::instanceServerName(QStringLiteral("/run/user/7"), QStringLiteral("/a/R.hlp"));
-        QCOMPARE(
-            Help::instanceServerName(QStringLiteral("/run/user/7"), QStringLiteral("/a/R.hlp")), a);
-        QVERIFY(Help::instanceServerName(QStringLiteral("/run/user/7"),
-                                         QStringLiteral("/b/R.hlp")) != a);
+        const QString a = Help::instanceServerName(QStringLiteral("/run/user/7"), "/a/R.hlp");
+        QCOMPARE(Help::instanceServerName(QStringLiteral("/run/user/7"), "/a/R.hlp"), a);
+        QVERIFY(Help::instanceServerName(QStringLiteral("/run/user/7"), "/b/R.hlp") != a);
         QVERIFY(a.startsWith(QStringLiteral("/run/user/7/rollwright-help-")));
     }
 
@@ -229,6 +226,47 @@ private slots:
         QCOMPARE(modeOf(folder.path), mode_t(0700));
     }
 
+    // Beyond about 108 bytes the system takes no socket path: a shorter
+    // private folder serves, so that there is still one window per file.
+    void aLongRuntimeFolderGivesWayToAShorterOne_data()
+    {
+        QTest::addColumn<bool>("longTemporary");
+        QTest::newRow("runtime folder of 110 characters") << false;
+        QTest::newRow("temporary folder as long") << true;
+    }
+
+    void aLongRuntimeFolderGivesWayToAShorterOne()
+    {
+        QFETCH(bool, longTemporary);
+
+        QTemporaryDir temp;
+        const auto longFolder = [&](const QString& start) {
+            const QString path = temp.filePath(start);
+            const QString full = path + QString(110 - path.size(), QLatin1Char('x'));
+            return QDir().mkdir(full) && ::chmod(QFile::encodeName(full).constData(), 0700) == 0
+                       ? full
+                       : QString();
+        };
+        const QString runtime = longFolder(QStringLiteral("runtime-"));
+        QCOMPARE(runtime.size(), 110);
+        const QString temporary = longTemporary ? longFolder(QStringLiteral("tmp-")) : temp.path();
+        QVERIFY(!temporary.isEmpty());
+        const ScopedEnvironment xdg("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        const ScopedEnvironment tmp("TMPDIR", QFile::encodeName(temporary));
+
+        const Help::SocketFolder folder = Help::privateSocketFolder();
+        QVERIFY2(folder.problem.isEmpty(), qPrintable(folder.problem));
+        const QString own = QStringLiteral("rollwright-help-%1").arg(::geteuid());
+        QCOMPARE(folder.path,
+                 longTemporary ? QStringLiteral("/tmp/") + own : QDir(temporary).filePath(own));
+
+        Help::HelpInstanceServer server(servedFile);
+        const QString name = Help::instanceServerName(folder.path, servedFile);
+        QCOMPARE(Help::claimInstance(server, name, contentsRequest()).role, InstanceRole::Serving);
+        QCOMPARE(runElsewhere([&] { return Help::forwardRequest(name, contentsRequest()).result; }),
+                 ForwardResult::Delivered);
+    }
+
     void socketIsTheUsersAloneWhateverTheUmask()
     {
         Help::HelpInstanceServer server(servedFile);
@@ -279,9 +317,8 @@ private slots:
         Help::HelpInstanceServer server(servedFile);
         QVERIFY(server.listen(m_name));
         QSignalSpy received(&server, &Help::HelpInstanceServer::requestReceived);
-        const auto forwarding = runElsewhere([&] {
-            return Help::forwardRequest(m_name, contentsRequest(QStringLiteral("/etc/passwd")));
-        });
+        const auto forwarding = runElsewhere(
+            [&] { return Help::forwardRequest(m_name, contentsRequest("/etc/passwd")); });
         QCOMPARE(forwarding.result, ForwardResult::Refused);
         QTest::qWait(50);
         QCOMPARE(received.size(), 0);
@@ -473,8 +510,8 @@ private slots:
     void secondRequestSwitchesTheOpenWindowToTheIndex()
     {
         QTemporaryDir dir;
-        const QString path =
-            Help::canonicalHelpPath(writeHelpFile(dir, QStringLiteral("R.hlp"), sampleHelp));
+        const QByteArray path = Help::canonicalHelpPath(
+            QFile::encodeName(writeHelpFile(dir, QStringLiteral("R.hlp"), sampleHelp)));
         Help::HelpWindow window;
         window.performRequest({Mode::Contents, {}, path});
         window.show();

@@ -7,9 +7,12 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <sys/stat.h>
+
+#include <csignal>
 
 // The program's exit codes and output, for what it can do without a window.
 class HelpProgramTest : public QObject
@@ -138,6 +141,35 @@ private slots:
         QVERIFY(!QFileInfo::exists(socket));
     }
 
+    // Under nohup the viewer is started with SIGHUP ignored: it must outlive
+    // the terminal, and still answer the requests for its file.
+    void aHangupIgnoredAtStartStaysIgnored()
+    {
+        QTemporaryDir runtime;
+        QTemporaryDir dir;
+        const QString path = writeHelpFile(dir, QStringLiteral("R.hlp"), sampleHelp);
+        const QString socket = socketOf(runtime, path);
+
+        QProcess viewer;
+        viewer.setProcessEnvironment(withRuntimeFolder(runtime));
+        viewer.setChildProcessModifier([] { ::signal(SIGHUP, SIG_IGN); });
+        viewer.start(QStringLiteral(ROLLWRIGHT_HELP_PROGRAM), {QStringLiteral("--contents"), path});
+        QVERIFY(viewer.waitForStarted());
+        const auto end = qScopeGuard([&viewer] {
+            viewer.kill();
+            viewer.waitForFinished();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(socket), hangBoundMs);
+
+        QCOMPARE(::kill(static_cast<pid_t>(viewer.processId()), SIGHUP), 0);
+        // A request answered after the signal was sent: the viewer lives on.
+        const Run second = start({QStringLiteral("--contents"), path}, withRuntimeFolder(runtime));
+        QCOMPARE(second.exitCode, 0);
+        QVERIFY2(second.err.isEmpty(), second.err.constData());
+        QCOMPARE(viewer.state(), QProcess::Running);
+        QVERIFY(QFileInfo::exists(socket));
+    }
+
     void checkPassesTheShippedFile()
     {
         const Run run = start({QStringLiteral("--check"), QStringLiteral(ROLLWRIGHT_HELP_FILE)});
@@ -149,7 +181,8 @@ private:
     // The viewer's socket for path when its runtime folder is runtime.
     static QString socketOf(const QTemporaryDir& runtime, const QString& path)
     {
-        return Help::instanceServerName(runtime.path(), Help::canonicalHelpPath(path));
+        return Help::instanceServerName(runtime.path(),
+                                        Help::canonicalHelpPath(QFile::encodeName(path)));
     }
 
     static QProcessEnvironment withRuntimeFolder(const QTemporaryDir& runtime)
@@ -166,9 +199,12 @@ private:
         QByteArray err;
     };
 
-    static Run start(const QStringList& arguments)
+    static Run
+    start(const QStringList& arguments,
+          const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
     {
         QProcess process;
+        process.setProcessEnvironment(environment);
         process.start(QStringLiteral(ROLLWRIGHT_HELP_PROGRAM), arguments);
         if (!process.waitForFinished(hangBoundMs)) {
             process.kill();

@@ -55,7 +55,7 @@ private slots:
         QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
         QElapsedTimer timer;
         timer.start();
-        m_window->performRequest({Mode::Contents, {}, fifo});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(fifo)});
         QVERIFY(timer.elapsed() < hangBoundMs);
         QVERIFY(m_view->toPlainText().contains(
             QStringLiteral("This is a named pipe, not a help file")));
@@ -66,7 +66,7 @@ private slots:
         const QString path = write(linkedTopics(100'000));
         QElapsedTimer timer;
         timer.start();
-        m_window->performRequest({Mode::Contents, {}, path});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(path)});
         QCoreApplication::processEvents();
         QVERIFY(timer.elapsed() < hangBoundMs);
 
@@ -85,7 +85,7 @@ private slots:
             write(linkedTopics(100'000, [](int) { return QByteArray("@keywords Dice\n"); }));
         QElapsedTimer timer;
         timer.start();
-        m_window->performRequest({Mode::Index, QStringLiteral("di"), path});
+        m_window->performRequest({Mode::Index, QStringLiteral("di"), QFile::encodeName(path)});
         QCoreApplication::processEvents();
         QVERIFY(timer.elapsed() < hangBoundMs);
 
@@ -102,7 +102,7 @@ private slots:
         const QString path = write(linkedTopics(100'000, [](int i) {
             return "@keywords k" + QByteArray::number(i) + (i % 1000 == 0 ? "; Dice\n" : "\n");
         }));
-        m_window->performRequest({Mode::Index, QStringLiteral("dice"), path});
+        m_window->performRequest({Mode::Index, QStringLiteral("dice"), QFile::encodeName(path)});
         QCOMPARE(m_window->findChild<QListWidget*>("indexList")->count(), 100'001);
 
         QElapsedTimer timer;
@@ -115,6 +115,60 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Topic 0\n")));
         QVERIFY(text.contains(QStringLiteral("Topic 99000")));
         QCOMPARE(text.count(QStringLiteral("Topic ")), 100);
+    }
+
+    // Wrapping lays out every entry's whole text: only short lists wrap, and
+    // in the others an entry shows one line, its whole text in its tooltip.
+    // Contents and Index fill their lists alike.
+    void listsWrapOnlyWhileShort_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("wraps");
+        QTest::addColumn<QString>("firstTitle");
+
+        // Titles of a number, a space and `title` (lines of at most 4,000 characters).
+        const auto longTitles = [](int count, const QString& title) {
+            QByteArray text;
+            for (int i = 0; i < count; ++i) {
+                const QByteArray line = (QString::number(i) + QLatin1Char(' ') + title).toUtf8();
+                text += "@topic t" + QByteArray::number(i) + "\n@title " + line + "\n\nText.\n\n";
+            }
+            return text;
+        };
+        QTest::newRow("three short titles") << linkedTopics(3) << true << "Topic 0";
+        QTest::newRow("2,001 short titles") << linkedTopics(2001) << false << "Topic 0";
+        QTest::newRow("30 titles of 3,972 characters")
+            << longTitles(30, QString(3970, QLatin1Char('a'))) << false
+            << QStringLiteral("0 ") + QString(3970, QLatin1Char('a'));
+        QTest::newRow("1,300 titles of 3,972 wide characters")
+            << longTitles(1300, QStringLiteral(u"漢").repeated(3970)) << false
+            << QStringLiteral("0 ") + QStringLiteral(u"漢").repeated(3970);
+        QTest::newRow("characters beyond 16 bits")
+            << longTitles(30, QStringLiteral(u"\U0001F3B2").repeated(1985)) << false
+            << QStringLiteral("0 ") + QStringLiteral(u"\U0001F3B2").repeated(1985);
+    }
+
+    void listsWrapOnlyWhileShort()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, wraps);
+        QFETCH(QString, firstTitle);
+
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(write(file))});
+        QVERIFY(!m_window->helpFile().hasErrors());
+        QCOMPARE(m_contents->wordWrap(), wraps);
+        QCOMPARE(m_contents->uniformItemSizes(), !wraps);
+        const QListWidgetItem* first = m_contents->item(0);
+        const QString shown = first->text();
+        if (shown == firstTitle) {
+            QVERIFY(wraps || shown.size() <= 200);
+            return;
+        }
+        QVERIFY(!wraps);
+        QVERIFY(shown.size() <= 200);
+        QVERIFY2(firstTitle.startsWith(shown.chopped(1)), qPrintable(shown));
+        QVERIFY(!shown.at(shown.size() - 2).isHighSurrogate()); // no half character
+        QCOMPARE(first->toolTip(), firstTitle);
     }
 
     void hardMarkdownShowsInBoundedTime_data()
@@ -141,7 +195,7 @@ private slots:
         const QString path = write("@topic a\n@title A\n\n" + body);
         QElapsedTimer timer;
         timer.start();
-        m_window->performRequest({Mode::Contents, {}, path});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(path)});
         QCoreApplication::processEvents();
         QVERIFY(timer.elapsed() < hangBoundMs);
         QVERIFY2(m_window->helpFile().diagnostics.isEmpty(),
@@ -152,7 +206,7 @@ private slots:
     void aWordTooLongIsReported()
     {
         const QString path = write("@topic a\n@title A\n\n" + QByteArray(1024 * 1024, 'w') + '\n');
-        m_window->performRequest({Mode::Contents, {}, path});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(path)});
         QVERIFY(m_view->toPlainText().contains(
             QStringLiteral("Line 4: The line is longer than 4000 characters")));
     }
@@ -168,7 +222,7 @@ private slots:
                 ") ![zero](/dev/zero)\n\n<img src=\"" + QFile::encodeName(fifo) + "\">\n");
         QElapsedTimer timer;
         timer.start();
-        m_window->performRequest({Mode::Contents, {}, path});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(path)});
         QCoreApplication::processEvents();
         QVERIFY(timer.elapsed() < hangBoundMs);
         QCOMPARE(m_window->currentTopicId(), QStringLiteral("a"));
@@ -197,7 +251,7 @@ private slots:
             QDesktopServices::setUrlHandler(scheme, &recorder, "open");
         // Relative paths become file: addresses on their way to the desktop.
         const QString path = write("@topic a\n@title A\n\ntext\n");
-        m_window->performRequest({Mode::Contents, {}, path});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(path)});
         emit m_view->anchorClicked(QUrl(link));
         for (const QString& scheme : schemes)
             QDesktopServices::unsetUrlHandler(scheme);

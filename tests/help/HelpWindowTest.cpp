@@ -16,6 +16,10 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 
 using Help::HelpRequest;
@@ -86,7 +90,7 @@ private slots:
         const QString path = writeHelpFile(m_dir, QStringLiteral("link.hlp"),
                                            "@topic one\n@title One\n\n[Onward](topic:two)\n\n"
                                            "@topic two\n@title Two\n\nThere.\n");
-        m_window->performRequest({Mode::Contents, {}, path});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(path)});
         QTextCursor found = m_view->document()->find(QStringLiteral("Onward"));
         QVERIFY(!found.isNull());
         QVERIFY(found.charFormat().isAnchor());
@@ -112,7 +116,7 @@ private slots:
 
     void contentsListsTopicsInFileOrderAndShowsTheFirst()
     {
-        m_window->performRequest({Mode::Contents, {}, m_path});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(m_path)});
         const auto* contents = m_window->findChild<QListWidget*>("contentsList");
         QStringList titles;
         for (int row = 0; row < contents->count(); ++row)
@@ -126,7 +130,7 @@ private slots:
 
     void choosingInContentsShowsTheTopic()
     {
-        m_window->performRequest({Mode::Contents, {}, m_path});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(m_path)});
         auto* contents = m_window->findChild<QListWidget*>("contentsList");
         contents->setFocus();
         QTest::keyClick(contents, Qt::Key_Down);
@@ -152,7 +156,7 @@ private slots:
         QFETCH(QString, keyword);
         QFETCH(QString, selected);
 
-        m_window->performRequest({Mode::Index, keyword, m_path});
+        m_window->performRequest({Mode::Index, keyword, QFile::encodeName(m_path)});
         QCOMPARE(m_panes->currentIndex(), 1);
         QCOMPARE(m_edit->text(), keyword);
         QTRY_VERIFY(m_edit->hasFocus());
@@ -186,14 +190,14 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, selected);
 
-        m_window->performRequest({Mode::Index, {}, m_path});
+        m_window->performRequest({Mode::Index, {}, QFile::encodeName(m_path)});
         QTest::keyClicks(m_edit, typed);
         QCOMPARE(currentKeyword(*m_window), selected);
     }
 
     void clearingTheKeywordSelectsNothing()
     {
-        m_window->performRequest({Mode::Index, QStringLiteral("re"), m_path});
+        m_window->performRequest({Mode::Index, QStringLiteral("re"), QFile::encodeName(m_path)});
         QCOMPARE(currentKeyword(*m_window), QStringLiteral("Results"));
         QTest::keyClick(m_edit, Qt::Key_Backspace);
         QTest::keyClick(m_edit, Qt::Key_Backspace);
@@ -202,7 +206,7 @@ private slots:
 
     void arrowKeysInTheFieldMoveThroughKeywords()
     {
-        m_window->performRequest({Mode::Index, QStringLiteral("ro"), m_path});
+        m_window->performRequest({Mode::Index, QStringLiteral("ro"), QFile::encodeName(m_path)});
         QTest::keyClick(m_edit, Qt::Key_Down);
         QCOMPARE(currentKeyword(*m_window), QStringLiteral("roll results"));
         QTest::keyClick(m_edit, Qt::Key_Up);
@@ -213,14 +217,14 @@ private slots:
 
     void enterShowsTheKeywordsTopic()
     {
-        m_window->performRequest({Mode::Index, QStringLiteral("rolli"), m_path});
+        m_window->performRequest({Mode::Index, QStringLiteral("rolli"), QFile::encodeName(m_path)});
         QTest::keyClick(m_edit, Qt::Key_Return);
         QCOMPARE(m_window->currentTopicId(), QStringLiteral("rolling"));
     }
 
     void keywordOfSeveralTopicsListsThem()
     {
-        m_window->performRequest({Mode::Index, QStringLiteral("dice"), m_path});
+        m_window->performRequest({Mode::Index, QStringLiteral("dice"), QFile::encodeName(m_path)});
         QTest::keyClick(m_edit, Qt::Key_Return);
         QCOMPARE(m_window->currentTopicId(), QString());
         const QString text = m_view->toPlainText();
@@ -235,7 +239,7 @@ private slots:
 
     void linksLeadToTopicsAndBackReturns()
     {
-        m_window->performRequest({Mode::Contents, {}, m_path});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(m_path)});
         QVERIFY(!m_back->isEnabled());
 
         emit m_view->anchorClicked(QUrl(QStringLiteral("topic:rolling")));
@@ -255,7 +259,7 @@ private slots:
 
     void linkToUnknownTopicSaysSo()
     {
-        m_window->performRequest({Mode::Contents, {}, m_path});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(m_path)});
         emit m_view->anchorClicked(QUrl(QStringLiteral("topic:nowhere")));
         QVERIFY(m_view->toPlainText().contains(QStringLiteral("Topic not found")));
         QVERIFY(m_view->toPlainText().contains(QStringLiteral("nowhere")));
@@ -281,7 +285,7 @@ private slots:
         const QString path = content.isEmpty()
                                  ? m_dir.filePath(QStringLiteral("absent.hlp"))
                                  : writeHelpFile(m_dir, QStringLiteral("broken.hlp"), content);
-        m_window->performRequest({Mode::Index, QStringLiteral("ro"), path});
+        m_window->performRequest({Mode::Index, QStringLiteral("ro"), QFile::encodeName(path)});
         const QString text = m_view->toPlainText();
         QVERIFY(text.contains(QStringLiteral("cannot be shown")));
         QVERIFY2(text.contains(QDir::toNativeSeparators(path)), qPrintable(text));
@@ -294,10 +298,35 @@ private slots:
     void aFixedFileIsReadAgainOnTheNextRequest()
     {
         const QString path = m_dir.filePath(QStringLiteral("later.hlp"));
-        m_window->performRequest({Mode::Contents, {}, path});
+        m_window->performRequest({Mode::Contents, {}, QFile::encodeName(path)});
         QVERIFY(m_window->helpFile().hasErrors());
         QCOMPARE(writeHelpFile(m_dir, QStringLiteral("later.hlp"), sampleHelp), path);
+        m_window->performRequest({Mode::Index, QStringLiteral("st"), QFile::encodeName(path)});
+        QVERIFY(m_panes->isEnabled());
+        QCOMPARE(currentKeyword(*m_window), QStringLiteral("start"));
+    }
+
+    // The name of a folder need not be valid UTF-8; the viewer opens the file
+    // by its bytes.
+    void aFileInAFolderNamedInNoEncodingOpens()
+    {
+        const QByteArray folder = QFile::encodeName(m_dir.path()) + "/inst-\xff\xfe";
+        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+        const QByteArray path = folder + "/Rollwright.hlp";
+        // QTemporaryDir removes only what has a name in text.
+        const auto removal = qScopeGuard([&] {
+            ::unlink(path.constData());
+            ::rmdir(folder.constData());
+        });
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        QVERIFY(fd >= 0);
+        const bool written =
+            ::write(fd, sampleHelp.constData(), size_t(sampleHelp.size())) == sampleHelp.size();
+        ::close(fd);
+        QVERIFY(written);
+
         m_window->performRequest({Mode::Index, QStringLiteral("st"), path});
+        QCOMPARE(m_window->helpFile().path, path);
         QVERIFY(m_panes->isEnabled());
         QCOMPARE(currentKeyword(*m_window), QStringLiteral("start"));
     }

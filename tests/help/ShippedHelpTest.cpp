@@ -14,13 +14,13 @@ class ShippedHelpTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { m_file = Help::loadHelpFile(QStringLiteral(ROLLWRIGHT_HELP_FILE)); }
+    void initTestCase() { m_file = Help::loadHelpFile(ROLLWRIGHT_HELP_FILE); }
 
     void parsesWithoutProblemsAndEveryLinkResolves()
     {
         QStringList problems;
         for (const Help::HelpDiagnostic& d : m_file.diagnostics)
-            problems.append(Help::formatDiagnostic(m_file.path, d));
+            problems.append(QString::fromUtf8(Help::formatDiagnostic(m_file.path, d)));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
         QVERIFY(m_file.topics.size() > 20);
     }

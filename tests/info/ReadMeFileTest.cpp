@@ -11,8 +11,13 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 using namespace InfoTesting;
 
@@ -71,13 +76,14 @@ private slots:
     void init()
     {
         QVERIFY(m_dir.isValid());
-        Program::setHost({.directory = m_dir.path()});
+        Program::setHost({.directory = QFile::encodeName(m_dir.path())});
         QVERIFY(m_main.start());
     }
     void cleanup()
     {
         m_main.stop();
         Program::setHost({});
+        frmReadMe::setBeforeOpeningForTests({});
         QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
         QDir(path()).removeRecursively();
         QFile::remove(path());
@@ -142,6 +148,45 @@ private slots:
             QVERIFY(QFile::setPermissions(path(), QFile::WriteOwner));
         }
         QCOMPARE(shown(), NotFoundShown);
+    }
+
+    // Anyone who may write the program's folder can put a named pipe in the
+    // read-me's place at any moment, also after any check of the name: the
+    // viewer must not wait for a writer. Should the opening wait, a writer
+    // comes after a few seconds so that the test ends, and fails.
+    void aPipeInPlaceJustBeforeTheOpeningIsNotWaitedFor()
+    {
+        QVERIFY(write("A regular file when the viewer starts\r\n"));
+        const QByteArray pipe = QFile::encodeName(path());
+        std::mutex mutex;
+        std::condition_variable opened;
+        bool done = false;
+        bool rescued = false;
+        std::thread writer;
+        frmReadMe::setBeforeOpeningForTests([&] {
+            QFile::remove(path());
+            QCOMPARE(::mkfifo(pipe.constData(), 0600), 0);
+            writer = std::thread([&] {
+                std::unique_lock lock(mutex);
+                if (opened.wait_for(lock, std::chrono::seconds(5), [&] { return done; }))
+                    return;
+                const int fd = ::open(pipe.constData(), O_WRONLY | O_NONBLOCK);
+                rescued = fd >= 0;
+                if (fd >= 0)
+                    ::close(fd);
+            });
+        });
+        const QString text = shown();
+        frmReadMe::setBeforeOpeningForTests({});
+        {
+            const std::lock_guard lock(mutex);
+            done = true;
+        }
+        opened.notify_one();
+        if (writer.joinable())
+            writer.join();
+        QVERIFY2(!rescued, "the viewer waited for a writer to the pipe");
+        QCOMPARE(text, NotFoundShown);
     }
 
     void capacity_data()

@@ -53,7 +53,7 @@ private slots:
     void init()
     {
         QVERIFY(m_dir.isValid());
-        Program::setHost({.directory = m_dir.path()});
+        Program::setHost({.directory = QFile::encodeName(m_dir.path())});
         QVERIFY(write("Rollwright rolls dice.\r\nLine two.\r\n"));
         QVERIFY(m_main.start());
     }

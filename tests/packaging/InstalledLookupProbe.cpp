@@ -4,11 +4,13 @@
 //   directory DIR      the program's directory
 //   help PROGRAM FILE  what Help > Contents and Help > Search would start
 //   readme LINE        the first line the read-me viewer shows
-// one line each, the fields separated by tabs.
+// one line each, the fields separated by tabs, paths as the system's bytes.
 // It runs the main window's menu actions and the read-me viewer's load
-// handler, with only the starting of the help viewer captured.
+// handler, with only the starting of the help viewer captured; given
+// --start-help, it starts the viewer as the program does instead.
 #include <dice/RandomSource.h>
 #include <forms/HelpViewer.h>
+#include <forms/MessageBox.h>
 #include <forms/Program.h>
 #include <ui/info/frmReadMe.h>
 #include <ui/main/frmDice.h>
@@ -18,17 +20,38 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QTextStream>
+
+#include <cstdio>
+#include <cstring>
+#include <initializer_list>
+
+namespace {
+
+void report(std::initializer_list<QByteArray> fields)
+{
+    QByteArray line;
+    for (const QByteArray& field : fields)
+        line += (line.isEmpty() ? "" : "\t") + field;
+    line += '\n';
+    std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stdout);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    const bool startHelp = argc > 1 && std::strcmp(argv[1], "--start-help") == 0;
     QApplication app(argc, argv);
-    QTextStream out(stdout);
-    out << "directory\t" << Program::directory() << '\n';
+    report({"directory", Program::directory()});
 
-    HelpViewer::setStarter([&out](const HelpViewer::Request& request) {
-        out << "help\t" << request.program << '\t'
-            << request.arguments.value(request.arguments.size() - 1) << '\n';
+    if (!startHelp) {
+        HelpViewer::setStarter([](const HelpViewer::Request& request) {
+            report(
+                {"help", request.program, request.arguments.value(request.arguments.size() - 1)});
+        });
+    }
+    MessageBox::setRecorder([](const MessageBox::Shown& box) {
+        report({"box", box.text.toUtf8()});
     });
     Dice::EntropySeededSource source;
     frmDice window(source);
@@ -46,6 +69,6 @@ int main(int argc, char* argv[])
     const auto* text = readMe.findChild<QPlainTextEdit*>(QStringLiteral("txtReadMe"));
     if (!text)
         return 1;
-    out << "readme\t" << text->document()->firstBlock().text() << '\n';
+    report({"readme", text->document()->firstBlock().text().toUtf8()});
     return 0;
 }

@@ -20,7 +20,7 @@ class CommandsTest : public QObject
 
     MainWindowFixture f;
     QList<HelpViewer::Request> requests;
-    QString helpFile;
+    QByteArray helpFile;
 
     // Runs `act` on the modal window once it shows, from inside its loop.
     static void whenModalShows(std::function<void(QWidget*)> act)
@@ -35,7 +35,7 @@ class CommandsTest : public QObject
         timer->start(10);
     }
 
-    static void setHelpFile(const QString& file)
+    static void setHelpFile(const QByteArray& file)
     {
         AppSettings settings = AppSettings::get();
         settings.helpFile = file;
@@ -141,21 +141,23 @@ private slots:
     {
         QFETCH(QString, item);
         QFETCH(QStringList, leading);
-        setHelpFile(QStringLiteral("/nowhere/Rollwright.hlp")); // never checked
+        setHelpFile("/nowhere/Rollwright.hlp"); // never checked
         f.window->findChild<QAction*>(item)->trigger();
         QVERIFY(f.boxes.isEmpty());
         QCOMPARE(requests.size(), 1);
         const HelpViewer::Request& r = requests[0];
-        QCOMPARE(r.program, Program::directory() + QStringLiteral("/rollwright-help"));
-        QCOMPARE(r.arguments.mid(0, leading.size()), leading);
-        const QStringList tail = r.arguments.mid(leading.size());
+        QCOMPARE(r.program, Program::directory() + "/rollwright-help");
+        QStringList arguments;
+        for (const QByteArray& argument : r.arguments)
+            arguments << QString::fromUtf8(argument);
+        QCOMPARE(arguments.mid(0, leading.size()), leading);
+        const QStringList tail = arguments.mid(leading.size());
         QCOMPARE(tail, (QStringList{"--", "/nowhere/Rollwright.hlp"}));
     }
 
     void theHelpFileLiesBesideTheProgram()
     {
-        QCOMPARE(AppSettings::get().helpFile,
-                 Program::directory() + QStringLiteral("/Rollwright.hlp"));
+        QCOMPARE(AppSettings::get().helpFile, Program::directory() + "/Rollwright.hlp");
     }
 
     void anEmptyHelpSettingIsReportedByBothItems_data()
@@ -167,7 +169,7 @@ private slots:
     void anEmptyHelpSettingIsReportedByBothItems()
     {
         QFETCH(QString, item);
-        setHelpFile(QString());
+        setHelpFile({});
         f.window->findChild<QAction*>(item)->trigger();
         QVERIFY(requests.isEmpty());
         QCOMPARE(f.boxes.size(), 1);
@@ -182,7 +184,7 @@ private slots:
     {
         HelpViewer::setStarter({}); // the real start
         Program::Host elsewhere = Program::host();
-        elsewhere.directory = QStringLiteral("/nowhere");
+        elsewhere.directory = "/nowhere";
         Program::setHost(elsewhere);
         f.find<QAction>("mnuHelpContents")->trigger();
         QCOMPARE(f.boxes.size(), 1);
@@ -208,7 +210,7 @@ private slots:
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         HelpViewer::setStarter({});
         Program::Host beside = Program::host();
-        beside.directory = dir.path();
+        beside.directory = QFile::encodeName(dir.path());
         Program::setHost(beside);
 
         // A token this program was started with is spent: the viewer gets
@@ -223,7 +225,7 @@ private slots:
         QStringList args = QString::fromUtf8(result.readAll()).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(args.takeFirst(), QStringLiteral("token="));
         QCOMPARE(args.first(), QStringLiteral("--partial-key"));
-        QCOMPARE(args.last(), helpFile);
+        QCOMPARE(args.last(), QFile::decodeName(helpFile));
     }
 };
 

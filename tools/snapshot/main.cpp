@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QRadioButton>
@@ -76,7 +77,7 @@ int main(int argc, char* argv[])
     ok = save(about, dir, QStringLiteral("about")) && ok;
 
     // The read-me beside the programs, then a directory without one.
-    Program::setHost({.directory = QStringLiteral(ROLLWRIGHT_PROGRAM_DIR)});
+    Program::setHost({.directory = QByteArray(ROLLWRIGHT_PROGRAM_DIR)});
     auto* readMe = new frmReadMe(&window);
     readMe->setParent(about, readMe->windowFlags());
     readMe->Form_Load();
@@ -84,7 +85,7 @@ int main(int argc, char* argv[])
     ok = save(readMe, dir, QStringLiteral("readme")) && ok;
     delete readMe;
 
-    Program::setHost({.directory = dir.path()});
+    Program::setHost({.directory = QFile::encodeName(dir.path())});
     readMe = new frmReadMe(&window);
     readMe->setParent(about, readMe->windowFlags());
     readMe->Form_Load();

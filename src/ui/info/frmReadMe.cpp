@@ -11,17 +11,82 @@
 #include "ui_frmReadMe.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPixmap>
 
 #include <algorithm>
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#endif
 
 namespace {
 
 constexpr int ClientWidthTwips = 7875;
 constexpr int ClientHeightTwips = 4485;
+
+std::function<void()>& beforeOpening()
+{
+    static std::function<void()> act;
+    return act;
+}
+
+#ifdef Q_OS_UNIX
+
+// At most `capacity` bytes of the file at path, or nothing when it is no
+// regular file or cannot be read. What is checked is what was opened: a name
+// checked first and opened after could have become a named pipe meanwhile,
+// whose opening waits for a writer that may never come.
+std::optional<QByteArray> readRegularFile(const QByteArray& path, qint64 capacity)
+{
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat status = {};
+    std::optional<QByteArray> bytes;
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
+        bytes.emplace(std::clamp<qint64>(status.st_size, 0, capacity), Qt::Uninitialized);
+        qsizetype got = 0;
+        while (got < bytes->size()) {
+            const ssize_t n =
+                ::read(fd, bytes->data() + got, static_cast<size_t>(bytes->size() - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                bytes.reset();
+                break;
+            }
+            if (n == 0)
+                break;
+            got += n;
+        }
+        if (bytes)
+            bytes->truncate(got);
+    }
+    ::close(fd);
+    return bytes;
+}
+
+#else
+
+std::optional<QByteArray> readRegularFile(const QByteArray& path, qint64 capacity)
+{
+    QFile file(QFile::decodeName(path));
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential())
+        return std::nullopt;
+    QByteArray bytes = file.read(capacity);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+#endif
 
 QIcon noIcon()
 {
@@ -64,35 +129,36 @@ frmReadMe::frmReadMe(QWidget* mainWindow)
 
 frmReadMe::~frmReadMe() = default;
 
+void frmReadMe::setBeforeOpeningForTests(std::function<void()> act)
+{
+    beforeOpening() = std::move(act);
+}
+
 void frmReadMe::Form_Load()
 {
     // Over the main window, not over the About window that owns this one.
     CenterOverMainWindow(this, m_mainWindow);
-    // Program::directory() has no trailing separator, so exactly one stands between.
-    loadFile(Program::directory() + QLatin1Char('/') + FileName);
+    // Program::directory() has no trailing separator, so exactly one stands
+    // between. Without a directory there is no file to show, and none is
+    // looked for in the working folder.
+    const QByteArray folder = Program::directory();
+    if (!folder.isEmpty())
+        loadFile(folder + '/' + QFile::encodeName(FileName));
     m_ui->txtReadMe->moveCursor(QTextCursor::Start);
 }
 
-void frmReadMe::loadFile(const QString& path)
+void frmReadMe::loadFile(const QByteArray& path)
 {
-    // Each failing step is abandoned and the box keeps the not-found text.
-    // Only a regular file is opened: a pipe or device of that name could
-    // block the opening or never end.
-    if (!QFileInfo(path).isFile())
+    // A file that cannot be read leaves the not-found text in the box.
+    if (beforeOpening())
+        beforeOpening()();
+    const std::optional<QByteArray> bytes = readRegularFile(path, Capacity);
+    if (!bytes)
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    QByteArray bytes(std::clamp<qint64>(file.size(), 0, Capacity), Qt::Uninitialized);
-    const qint64 read = file.read(bytes.data(), bytes.size());
-    file.close();
-    if (read < 0)
-        return;
-    bytes.truncate(read);
 
     // A NUL would show as nothing, or cut the text short where it is copied
     // to; it shows as the replacement mark instead.
-    QString text = Windows1252::decode(bytes);
+    QString text = Windows1252::decode(*bytes);
     text.replace(QChar(u'\0'), QChar(Windows1252::Undefined));
     m_ui->txtReadMe->setPlainText(text);
 }

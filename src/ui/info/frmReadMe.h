@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArray>
 #include <QDialog>
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class FormEvents;
@@ -35,11 +37,15 @@ public:
     void cmdOk_Click();
     void txtReadMe_KeyPress(int& KeyAscii);
 
+    // Runs just before the file is opened, so that a test can put something
+    // else in its place; an empty function runs nothing.
+    static void setBeforeOpeningForTests(std::function<void()> act);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void loadFile(const QString& path);
+    void loadFile(const QByteArray& path);
 
     std::unique_ptr<Ui::frmReadMe> m_ui;
     QPointer<QWidget> m_mainWindow;

@@ -57,7 +57,7 @@ void frmDice::mnuHelpSearch_Click()
 
 void frmDice::showHelp(HelpViewer::Command command)
 {
-    const QString helpFile = AppSettings::get().helpFile;
+    const QByteArray helpFile = AppSettings::get().helpFile;
     if (helpFile.isEmpty()) {
         MessageBox::show(this, tr(HelpMissingText.toUtf8().constData()), MessageBox::Information,
                          windowTitle());
