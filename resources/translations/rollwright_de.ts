@@ -90,6 +90,10 @@
         <source>The help viewer %1 could not be started: %2</source>
         <translation>Das Hilfeprogramm %1 konnte nicht gestartet werden: %2</translation>
     </message>
+    <message>
+        <source>The help viewer %1 was not found: the folder of this program cannot be told.</source>
+        <translation>Das Hilfeprogramm %1 wurde nicht gefunden: Der Ordner dieses Programms lässt sich nicht ermitteln.</translation>
+    </message>
 </context>
 <context>
     <name>Program</name>
