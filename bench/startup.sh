@@ -8,8 +8,15 @@
 #   bench/startup.sh BUILD_DIR [RUNS] [BASELINE_BUILD_DIR]
 # With a baseline build (an older commit, say) its Rollwright joins the
 # alternation, so that one run compares before and after on equal terms.
-# Needs Xvfb, openbox, twm and xprop (tools/bootstrap installs them).
+# Needs Xvfb, openbox, twm, xprop and dbus-run-session (tools/bootstrap
+# installs them).
 set -euo pipefail
+# A desktop session has a session bus. Without one, each Qt program starts
+# dbus-launch on its way up, which no user's start does; the bus's daemon
+# complaining that it may not raise its file limit says nothing here.
+if [[ -z ${DBUS_SESSION_BUS_ADDRESS:-} ]] && command -v dbus-run-session >/dev/null; then
+    exec dbus-run-session -- "$BASH" "$0" "$@" 2> >(grep -v 'Failed to set fd limit' >&2)
+fi
 build=${1:?usage: startup.sh BUILD_DIR [RUNS] [BASELINE_BUILD_DIR]}
 runs=${2:-15}
 baseline=${3:-}
@@ -39,7 +46,8 @@ for desktop in "bare X" openbox twm; do
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
     server=$!
     for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
-    export DISPLAY=:$(head -n1 "$work/display")
+    DISPLAY=:$(head -n1 "$work/display")
+    export DISPLAY
     : >"$work/display"
     case $desktop in
     openbox)
