@@ -7,12 +7,12 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QTest>
 
 #include <sys/stat.h>
 
 #include <csignal>
+#include <functional>
 
 // The program's exit codes and output, for what it can do without a window.
 class HelpProgramTest : public QObject
@@ -91,11 +91,9 @@ private slots:
 
     void viewerOpensItsOwnWindowWhenTheSocketIsHeldByAStranger()
     {
-        QTemporaryDir runtime;
-        QTemporaryDir dir;
-        const QString path = writeHelpFile(dir, QStringLiteral("R.hlp"), sampleHelp);
+        Viewer viewer;
         QLocalServer squatter;
-        QVERIFY(squatter.listen(socketOf(runtime, path)));
+        QVERIFY(squatter.listen(viewer.socket));
         QByteArray stolen;
         connect(&squatter, &QLocalServer::newConnection, this, [&] {
             QLocalSocket* socket = squatter.nextPendingConnection();
@@ -105,69 +103,48 @@ private slots:
             });
         });
 
-        QProcess viewer;
-        viewer.setProcessEnvironment(withRuntimeFolder(runtime));
-        viewer.start(QStringLiteral(ROLLWRIGHT_HELP_PROGRAM), {QStringLiteral("--contents"), path});
-        QVERIFY(viewer.waitForStarted());
+        QVERIFY(viewer.start());
         QByteArray err;
         QTRY_VERIFY_WITH_TIMEOUT(
-            (err += viewer.readAllStandardError()).contains("no Rollwright help viewer"),
+            (err += viewer.process.readAllStandardError()).contains("no Rollwright help viewer"),
             hangBoundMs);
         QVERIFY2(err.contains("this window opens on its own"), err.constData());
         QTest::qWait(300);
-        QCOMPARE(viewer.state(), QProcess::Running); // its window is open
-        viewer.kill();
-        viewer.waitForFinished();
+        QCOMPARE(viewer.process.state(), QProcess::Running); // its window is open
+        viewer.process.kill();
+        viewer.process.waitForFinished();
         QVERIFY(squatter.isListening());
     }
 
     void terminatedViewerRemovesItsSocket()
     {
-        QTemporaryDir runtime;
-        QTemporaryDir dir;
-        const QString path = writeHelpFile(dir, QStringLiteral("R.hlp"), sampleHelp);
-        const QString socket = socketOf(runtime, path);
+        Viewer viewer;
+        QVERIFY(viewer.start());
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(viewer.socket), hangBoundMs);
 
-        QProcess viewer;
-        viewer.setProcessEnvironment(withRuntimeFolder(runtime));
-        viewer.start(QStringLiteral(ROLLWRIGHT_HELP_PROGRAM), {QStringLiteral("--contents"), path});
-        QVERIFY(viewer.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(socket), hangBoundMs);
-
-        viewer.terminate(); // SIGTERM
-        QVERIFY(viewer.waitForFinished(hangBoundMs));
-        QCOMPARE(viewer.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(viewer.exitCode(), 0);
-        QVERIFY(!QFileInfo::exists(socket));
+        viewer.process.terminate(); // SIGTERM
+        QVERIFY(viewer.process.waitForFinished(hangBoundMs));
+        QCOMPARE(viewer.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(viewer.process.exitCode(), 0);
+        QVERIFY(!QFileInfo::exists(viewer.socket));
     }
 
     // Under nohup the viewer is started with SIGHUP ignored: it must outlive
     // the terminal, and still answer the requests for its file.
     void aHangupIgnoredAtStartStaysIgnored()
     {
-        QTemporaryDir runtime;
-        QTemporaryDir dir;
-        const QString path = writeHelpFile(dir, QStringLiteral("R.hlp"), sampleHelp);
-        const QString socket = socketOf(runtime, path);
+        Viewer viewer;
+        QVERIFY(viewer.start([] { ::signal(SIGHUP, SIG_IGN); }));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(viewer.socket), hangBoundMs);
 
-        QProcess viewer;
-        viewer.setProcessEnvironment(withRuntimeFolder(runtime));
-        viewer.setChildProcessModifier([] { ::signal(SIGHUP, SIG_IGN); });
-        viewer.start(QStringLiteral(ROLLWRIGHT_HELP_PROGRAM), {QStringLiteral("--contents"), path});
-        QVERIFY(viewer.waitForStarted());
-        const auto end = qScopeGuard([&viewer] {
-            viewer.kill();
-            viewer.waitForFinished();
-        });
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(socket), hangBoundMs);
-
-        QCOMPARE(::kill(static_cast<pid_t>(viewer.processId()), SIGHUP), 0);
+        QCOMPARE(::kill(static_cast<pid_t>(viewer.process.processId()), SIGHUP), 0);
         // A request answered after the signal was sent: the viewer lives on.
-        const Run second = start({QStringLiteral("--contents"), path}, withRuntimeFolder(runtime));
+        const Run second =
+            start({QStringLiteral("--contents"), viewer.path}, withRuntimeFolder(viewer.runtime));
         QCOMPARE(second.exitCode, 0);
         QVERIFY2(second.err.isEmpty(), second.err.constData());
-        QCOMPARE(viewer.state(), QProcess::Running);
-        QVERIFY(QFileInfo::exists(socket));
+        QCOMPARE(viewer.process.state(), QProcess::Running);
+        QVERIFY(QFileInfo::exists(viewer.socket));
     }
 
     void checkPassesTheShippedFile()
@@ -191,6 +168,36 @@ private:
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
         return environment;
     }
+
+    // A viewer of a help file of its own, in a runtime folder of its own;
+    // killed, if it still runs, when the test ends.
+    struct Viewer
+    {
+        QTemporaryDir runtime;
+        QTemporaryDir dir;
+        const QString path = writeHelpFile(dir, QStringLiteral("R.hlp"), sampleHelp);
+        const QString socket = socketOf(runtime, path);
+        QProcess process;
+
+        Viewer() = default;
+        Viewer(const Viewer&) = delete;
+        Viewer& operator=(const Viewer&) = delete;
+        ~Viewer()
+        {
+            process.kill();
+            process.waitForFinished();
+        }
+
+        bool start(const std::function<void()>& beforeExec = {})
+        {
+            process.setProcessEnvironment(withRuntimeFolder(runtime));
+            if (beforeExec)
+                process.setChildProcessModifier(beforeExec);
+            process.start(QStringLiteral(ROLLWRIGHT_HELP_PROGRAM),
+                          {QStringLiteral("--contents"), path});
+            return process.waitForStarted();
+        }
+    };
 
     struct Run
     {

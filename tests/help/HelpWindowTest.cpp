@@ -17,10 +17,9 @@
 #include <QTextBrowser>
 
 #include <fcntl.h>
+#include <support/PaintedContrast.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <algorithm>
 
 using Help::HelpRequest;
 using Mode = Help::HelpRequest::Mode;
@@ -105,11 +104,7 @@ private slots:
 
         // The underline is drawn in the link's own colour, unsmoothed.
         const QImage shot = m_view->viewport()->grab().toImage();
-        double strongest = 1.0;
-        for (int y = line.top(); y <= line.bottom(); ++y) {
-            for (int x = line.left(); x <= line.right(); ++x)
-                strongest = std::max(strongest, Contrast::ratio(shot.pixelColor(x, y), base));
-        }
+        const double strongest = strongestContrast(shot, line, base);
         qInfo("the link as drawn: %.2f:1", strongest);
         QVERIFY(strongest >= Contrast::Readable);
     }

@@ -12,23 +12,13 @@
 #include <QScopeGuard>
 #include <QScreen>
 
+#include <support/PaintedContrast.h>
+
 #include <algorithm>
 
 using namespace InfoTesting;
 
 namespace {
-
-// The strongest contrast any pixel of `area` has against `background`: the
-// core of a glyph or the middle of a line, whatever the smoothing around it.
-double strongestContrast(const QImage& shot, const QRect& area, const QColor& background)
-{
-    double strongest = 1.0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x)
-            strongest = std::max(strongest, Contrast::ratio(shot.pixelColor(x, y), background));
-    }
-    return strongest;
-}
 
 template <class T = QWidget> T* control(const char* name)
 {
