@@ -3,7 +3,7 @@
 # The version and the project's description are the project()'s. Everything
 # that shows them (the About window, the Windows version record, the desktop
 # entry, the AppStream metainfo, the Debian package, the manual pages, the
-# read-me, the help viewer) is generated from these.
+# read-me, the help) is generated from these.
 
 set(ROLLWRIGHT_TITLE "Rollwright")
 set(ROLLWRIGHT_APP_ID "org.example.Rollwright")

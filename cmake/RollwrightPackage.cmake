@@ -13,8 +13,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# dpkg-shlibdeps works out the libraries the programs link.
+# dpkg-shlibdeps works out the libraries the programs link; Qt Assistant
+# shows the help.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "assistant-qt6")
 # The windows are laid out for Arial's metrics, which Liberation Sans shares;
 # Qt's own texts (context menus, buttons) come in the user's language with its translations.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-translations-l10n")

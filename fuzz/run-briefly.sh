@@ -14,8 +14,6 @@ trap 'rm -rf "$scratch"' EXIT
 # fuzzer, its seeds, its dictionary (if any)
 fuzzers=(
     "fuzz_roll_input roll_input"
-    "fuzz_help_file help_file help_file.dict"
-    "fuzz_help_request help_request"
     "fuzz_readme_decoder readme_decoder"
 )
 for entry in "${fuzzers[@]}"; do

@@ -2,85 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>Help::HelpWindow</name>
-    <message>
-        <source>%1 Help</source>
-        <translation>%1-Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Zurück</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Go back to the previous topic (Alt+Left)</source>
-        <translation>Zum vorigen Thema zurück (Alt+Links)</translation>
-    </message>
-    <message>
-        <source>Contents</source>
-        <translation>Inhalt</translation>
-    </message>
-    <message>
-        <source>Keyword</source>
-        <translation>Stichwort</translation>
-    </message>
-    <message>
-        <source>Type the first letters of a &amp;keyword:</source>
-        <translation>Die ersten Buchstaben eines &amp;Stichworts eingeben:</translation>
-    </message>
-    <message>
-        <source>Keywords</source>
-        <translation>Stichwörter</translation>
-    </message>
-    <message>
-        <source>&amp;Display</source>
-        <translation>&amp;Anzeigen</translation>
-    </message>
-    <message>
-        <source>Contents and Index</source>
-        <translation>Inhalt und Index</translation>
-    </message>
-    <message>
-        <source>&amp;Contents</source>
-        <translation>&amp;Inhalt</translation>
-    </message>
-    <message>
-        <source>I&amp;ndex</source>
-        <translation>I&amp;ndex</translation>
-    </message>
-    <message>
-        <source>Topic</source>
-        <translation>Thema</translation>
-    </message>
-    <message>
-        <source>&lt;h2&gt;Topic not found&lt;/h2&gt;&lt;p&gt;This link leads to the topic &lt;b&gt;%1&lt;/b&gt;, which the help file does not have.&lt;/p&gt;&lt;p&gt;Use &lt;b&gt;Back&lt;/b&gt; to return.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Thema nicht gefunden&lt;/h2&gt;&lt;p&gt;Dieser Verweis führt zum Thema &lt;b&gt;%1&lt;/b&gt;, das die Hilfedatei nicht enthält.&lt;/p&gt;&lt;p&gt;Mit &lt;b&gt;Zurück&lt;/b&gt; kehren Sie zurück.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h2&gt;Link not followed&lt;/h2&gt;&lt;p&gt;This link leads to &lt;b&gt;%1&lt;/b&gt;; help topics open only web and mail addresses.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Verweis nicht geöffnet&lt;/h2&gt;&lt;p&gt;Dieser Verweis führt zu &lt;b&gt;%1&lt;/b&gt;; Hilfethemen öffnen nur Web- und E-Mail-Adressen.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h2&gt;%1&lt;/h2&gt;&lt;p&gt;These topics are about this keyword:&lt;/p&gt;&lt;ul&gt;</source>
-        <translation>&lt;h2&gt;%1&lt;/h2&gt;&lt;p&gt;Diese Themen behandeln das Stichwort:&lt;/p&gt;&lt;ul&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h2&gt;The help file cannot be shown&lt;/h2&gt;&lt;p&gt;File: &lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Die Hilfedatei kann nicht angezeigt werden&lt;/h2&gt;&lt;p&gt;Datei: &lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;li&gt;Line %1: %2&lt;/li&gt;</source>
-        <translation>&lt;li&gt;Zeile %1: %2&lt;/li&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;%1&apos;s help file, Rollwright.hlp, belongs in the same folder as the program; installing %1 again restores it.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Die Hilfedatei von %1, Rollwright.hlp, gehört in denselben Ordner wie das Programm; eine erneute Installation von %1 stellt sie wieder her.&lt;/p&gt;</translation>
-    </message>
-</context>
-<context>
     <name>HelpViewer</name>
     <message>
         <source>The help viewer %1 was not found.</source>
@@ -91,8 +12,8 @@
         <translation>Das Hilfeprogramm %1 konnte nicht gestartet werden: %2</translation>
     </message>
     <message>
-        <source>The help viewer %1 was not found: the folder of this program cannot be told.</source>
-        <translation>Das Hilfeprogramm %1 wurde nicht gefunden: Der Ordner dieses Programms lässt sich nicht ermitteln.</translation>
+        <source>The help viewer %1 ended with status %2.</source>
+        <translation>Das Hilfeprogramm %1 wurde mit dem Status %2 beendet.</translation>
     </message>
 </context>
 <context>

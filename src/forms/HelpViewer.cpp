@@ -1,204 +1,175 @@
 // SPDX-License-Identifier: MIT
 #include <forms/ActivationToken.h>
 #include <forms/HelpViewer.h>
-#include <forms/Program.h>
+#include <forms/MessageBox.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QPointer>
+#include <QProcess>
+#include <QWidget>
 
 #include <stdexcept>
-#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <csignal>
-#include <cstring>
-#include <vector>
-#else
-#include <QProcess>
-#include <QStringList>
 #endif
 
 namespace HelpViewer {
 
 namespace {
 
-const char ViewerName[] = "rollwright-help";
-
-[[noreturn]] void fail(const QString& message)
+QByteArray& standIn()
 {
-    throw std::runtime_error(message.toStdString());
+    static QByteArray program;
+    return program;
 }
 
-[[noreturn]] void notFound(const QByteArray& program)
+// The viewer this program started, kept for its remote control. It is never
+// deleted while it may run: deleting a QProcess ends the process.
+QProcess* viewer = nullptr;
+QPointer<QWidget> asker;
+QByteArray said;
+
+QString tr(const char* text)
 {
-    if (program.isEmpty())
-        fail(QCoreApplication::translate(
-                 "HelpViewer", "The help viewer %1 was not found: the folder of this program "
-                               "cannot be told.")
-                 .arg(QString::fromLatin1(ViewerName)));
-    fail(QCoreApplication::translate("HelpViewer", "The help viewer %1 was not found.")
-             .arg(QFile::decodeName(program)));
+    return QCoreApplication::translate("HelpViewer", text);
 }
 
-QString shown(const QByteArray& path)
+QByteArray assistant()
 {
-    return QFile::decodeName(path);
+    if (!standIn().isEmpty())
+        return standIn();
+    // Where Qt keeps its programs: never the PATH, nor the working folder.
+    return QFile::encodeName(QLibraryInfo::path(QLibraryInfo::BinariesPath) +
+                             QStringLiteral("/assistant"));
 }
 
-#ifdef Q_OS_UNIX
-
-// Started by its bytes: QProcess takes names as text, and a name that is not
-// valid UTF-8 would not survive the way there and back.
-void startDetached(const Request& request)
+void report(const QString& text)
 {
-    struct stat status = {};
-    if (request.program.isEmpty() || ::stat(request.program.constData(), &status) != 0 ||
-        !S_ISREG(status.st_mode))
-        notFound(request.program);
-
-    // Everything the child needs is made before the fork: after it, only
-    // calls that are safe between fork and exec may run.
-    QList<QByteArray> arguments = request.arguments;
-    QByteArray program = request.program;
-    std::vector<char*> argv{program.data()};
-    for (QByteArray& argument : arguments)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    // The token that lets the viewer come forward travels in its environment.
-    std::vector<QByteArray> variables;
-    for (char** variable = environ; *variable; ++variable) {
-        if (!QByteArrayView(*variable).startsWith("XDG_ACTIVATION_TOKEN="))
-            variables.emplace_back(*variable);
-    }
-    if (!request.activationToken.isEmpty())
-        variables.push_back("XDG_ACTIVATION_TOKEN=" + request.activationToken.toUtf8());
-    std::vector<char*> envp;
-    for (QByteArray& variable : variables)
-        envp.push_back(variable.data());
-    envp.push_back(nullptr);
-
-    const int nothing = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-    int report[2] = {-1, -1};
-    if (nothing < 0 || ::pipe2(report, O_CLOEXEC) != 0) {
-        const int error = errno;
-        if (nothing >= 0)
-            ::close(nothing);
-        fail(
-            QCoreApplication::translate("HelpViewer", "The help viewer %1 could not be started: %2")
-                .arg(shown(request.program), QString::fromLocal8Bit(std::strerror(error))));
-    }
-
-    // The viewer outlives the program: a middle process starts it and ends
-    // at once, so that the viewer is nobody's child here.
-    const pid_t middle = ::fork();
-    if (middle == 0) {
-        ::setsid();
-        if (::fork() == 0) {
-            ::signal(SIGPIPE, SIG_DFL);
-            ::dup2(nothing, STDIN_FILENO);
-            ::execve(argv[0], argv.data(), envp.data());
-            const int error = errno;
-            [[maybe_unused]] const ssize_t written = ::write(report[1], &error, sizeof error);
-            ::_exit(127);
-        }
-        ::_exit(0);
-    }
-    const int forkError = errno;
-    ::close(report[1]);
-    ::close(nothing);
-    if (middle > 0) {
-        while (::waitpid(middle, nullptr, 0) < 0 && errno == EINTR) {
-        }
-    }
-    // Nothing comes through the pipe once exec has closed it; an error number
-    // comes when exec failed.
-    int error = middle < 0 ? forkError : 0;
-    if (middle > 0) {
-        ssize_t got = 0;
-        while ((got = ::read(report[0], &error, sizeof error)) < 0 && errno == EINTR) {
-        }
-        if (got != sizeof error)
-            error = 0;
-    }
-    ::close(report[0]);
-    if (error != 0)
-        fail(
-            QCoreApplication::translate("HelpViewer", "The help viewer %1 could not be started: %2")
-                .arg(shown(request.program), QString::fromLocal8Bit(std::strerror(error))));
+    // Shown after the process's own signal has returned: a box runs a loop.
+    QMetaObject::invokeMethod(
+        qApp,
+        [text, owner = asker] {
+            if (owner)
+                MessageBox::show(owner, text, MessageBox::Plain,
+                                 QCoreApplication::applicationName());
+        },
+        Qt::QueuedConnection);
 }
 
-#else
-
-void startDetached(const Request& request)
+void ended(QProcess* process, int status, QProcess::ExitStatus how)
 {
-    const QString program = shown(request.program);
-    if (request.program.isEmpty() || !QFile::exists(program))
-        notFound(request.program);
-    QStringList arguments;
-    for (const QByteArray& argument : request.arguments)
-        arguments << QFile::decodeName(argument);
-    QProcess process;
-    process.setProgram(program);
-    process.setArguments(arguments);
-    process.setStandardInputFile(QProcess::nullDevice());
-    // Only a token asked for this request: one this program was started
-    // with is spent.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("XDG_ACTIVATION_TOKEN"));
-    if (!request.activationToken.isEmpty())
-        environment.insert(QStringLiteral("XDG_ACTIVATION_TOKEN"), request.activationToken);
-    process.setProcessEnvironment(environment);
-    if (!process.startDetached())
-        fail(
-            QCoreApplication::translate("HelpViewer", "The help viewer %1 could not be started: %2")
-                .arg(program, process.errorString()));
+    if (how != QProcess::NormalExit || status == 0)
+        return;
+    // Assistant's own words come before the usage it prints after them.
+    QString words = QString::fromLocal8Bit(said).section(QStringLiteral("Usage:"), 0, 0).trimmed();
+    if (words.isEmpty())
+        words = tr("The help viewer %1 ended with status %2.")
+                    .arg(process->program(), QString::number(status));
+    report(words);
 }
 
+// The name Assistant is given for `collection`: Qt's string arguments cannot
+// carry a folder whose name is not valid UTF-8, so such a folder is opened
+// and reached through the descriptor the viewer inherits.
+QString handedOver(const QByteArray& collection, int* folder)
+{
+    *folder = -1;
+#ifdef Q_OS_LINUX
+    const qsizetype slash = collection.lastIndexOf('/');
+    if (QFile::encodeName(QFile::decodeName(collection)) != collection && slash >= 0) {
+        *folder = ::open(collection.left(slash).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (*folder >= 0)
+            return QStringLiteral("/proc/self/fd/%1/").arg(*folder) +
+                   QFile::decodeName(collection.mid(slash + 1));
+    }
 #endif
-
-Starter& starter()
-{
-    static Starter instance = startDetached;
-    return instance;
+    return QFile::decodeName(collection);
 }
 
-QByteArray viewerProgram()
+void start(QWidget* owner, const QByteArray& collection, Command command)
 {
-    // Only the program's own folder: never the working folder, nor the PATH.
-    const QByteArray folder = Program::directory();
-    return folder.isEmpty() ? QByteArray() : folder + '/' + ViewerName;
+    const QString program = QFile::decodeName(assistant());
+    const QFileInfo found(program);
+    if (!found.isFile() || !found.isExecutable())
+        throw std::runtime_error(
+            tr("The help viewer %1 was not found.").arg(program).toStdString());
+
+    int folder = -1;
+    auto* process = new QProcess;
+    process->setProgram(program);
+    process->setArguments(
+        {QStringLiteral("-collectionFile"), handedOver(collection, &folder),
+         QStringLiteral("-enableRemoteControl"), QStringLiteral("-activate"),
+         command == PartialKey ? QStringLiteral("index") : QStringLiteral("contents")});
+    process->setStandardOutputFile(QProcess::nullDevice());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // Only the viewer's own words reach its standard error, and only a token
+    // asked for this request lets it come forward.
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*=false"));
+    environment.remove(QStringLiteral("XDG_ACTIVATION_TOKEN"));
+    const QString token = ActivationToken::requestFor(owner);
+    if (!token.isEmpty())
+        environment.insert(QStringLiteral("XDG_ACTIVATION_TOKEN"), token);
+    process->setProcessEnvironment(environment);
+#ifdef Q_OS_UNIX
+    // A session of its own: the terminal's or the group's SIGHUP and SIGINT
+    // leave it alone, and writing to a standard error nobody reads any more
+    // does not end it.
+    process->setChildProcessModifier([folder] {
+        ::setsid();
+        ::signal(SIGPIPE, SIG_IGN);
+        if (folder >= 0)
+            ::fcntl(folder, F_SETFD, 0);
+    });
+#endif
+    QObject::connect(process, &QProcess::readyReadStandardError, process,
+                     [process] { said = (said + process->readAllStandardError()).right(4096); });
+    QObject::connect(
+        process, &QProcess::finished, process,
+        [process](int status, QProcess::ExitStatus how) { ended(process, status, how); });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [process](QProcess::ProcessError e) {
+                         if (e == QProcess::FailedToStart)
+                             report(tr("The help viewer %1 could not be started: %2")
+                                        .arg(process->program(), process->errorString()));
+                     });
+
+    if (viewer)
+        viewer->deleteLater();
+    viewer = process;
+    said.clear();
+    process->start(QIODevice::ReadWrite);
+#ifdef Q_OS_UNIX
+    if (folder >= 0)
+        ::close(folder);
+#endif
 }
 
 } // namespace
 
-Request requestFor(const QByteArray& helpFile, Command command, const QString& keyword)
+void request(QWidget* owner, const QByteArray& collection, Command command)
 {
-    Request r;
-    r.program = viewerProgram();
-    if (command == PartialKey)
-        r.arguments = {QByteArrayLiteral("--partial-key"), keyword.toUtf8()};
-    else
-        r.arguments = {QByteArrayLiteral("--contents")};
-    r.arguments << QByteArrayLiteral("--") << helpFile;
-    return r;
+    asker = owner;
+    if (viewer && viewer->state() != QProcess::NotRunning) {
+        // Focusing the Index selects what its Look-for field holds, so that
+        // typing starts afresh; Assistant comes forward after each command.
+        viewer->write(command == PartialKey ? "show index\n"
+                                            : "show contents;setSource index.html\n");
+        return;
+    }
+    start(owner, collection, command);
 }
 
-void request(const QByteArray& helpFile, Command command, const QString& keyword)
+void setProgram(const QByteArray& program)
 {
-    Request r = requestFor(helpFile, command, keyword);
-    r.activationToken = ActivationToken::requestFor(QApplication::activeWindow());
-    starter()(r);
-}
-
-void setStarter(Starter s)
-{
-    starter() = s ? std::move(s) : Starter(startDetached);
+    standIn() = program;
 }
 
 } // namespace HelpViewer

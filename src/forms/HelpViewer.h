@@ -2,48 +2,31 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
-#include <QString>
 
-#include <functional>
+class QWidget;
 
-// Hands help requests to the help viewer program, rollwright-help, which
-// lives beside the program. The request is handed over and the call returns
-// without waiting; the viewer is never asked to close. The viewer's window
-// is its own, owned by no window of the program, so the asking window is not
-// passed on.
-//
-// Names of files travel as the system's bytes, which need not be valid
-// UTF-8: the viewer is looked for only in the program's own folder, and the
-// help file reaches it exactly as named.
+// Hands help requests to Qt Assistant, which shows a Qt help collection. The
+// viewer this program started is asked again, over its remote control, while
+// it runs; otherwise a new one starts. The program never waits for the viewer
+// and never closes it: the viewer runs in a session of its own and outlives
+// the program.
 namespace HelpViewer {
 
 // The two requests, by the numbers the classic help viewer gives them.
 enum Command : int
 {
-    Contents = 3,      // the help file's contents
-    PartialKey = 0x105 // the keyword index, the keyword filled in
+    Contents = 3,      // the contents and the start page
+    PartialKey = 0x105 // the Index, its Look-for field taking the keyboard
 };
 
-struct Request
-{
-    QByteArray program; // empty when the program's folder cannot be told
-    QList<QByteArray> arguments;
-    // Lets the viewer come forward on Wayland; handed over in XDG_ACTIVATION_TOKEN.
-    QString activationToken;
-};
+// Returns at once. Throws std::runtime_error with a description when the
+// viewer cannot be started. A viewer that ends with a message of its own (a
+// collection missing or broken) has its words shown later, in a box over
+// `owner` titled with the application's name.
+void request(QWidget* owner, const QByteArray& collection, Command command);
 
-// Throws std::runtime_error with a description when the viewer cannot be
-// started.
-void request(const QByteArray& helpFile, Command command, const QString& keyword);
-
-// What request() would start.
-Request requestFor(const QByteArray& helpFile, Command command, const QString& keyword);
-
-// The seam for tests: a starter set here is handed every request instead of
-// starting the viewer; an empty one brings back the real start. Where the
-// viewer is looked for follows Program::directory().
-using Starter = std::function<void(const Request&)>;
-void setStarter(Starter starter);
+// The seam for tests: the program started in Assistant's place, by its path
+// as bytes; an empty one brings back Assistant.
+void setProgram(const QByteArray& program);
 
 } // namespace HelpViewer

@@ -2,15 +2,25 @@
 #include <settings/AppSettings.h>
 #include <settings/Identity.h>
 #include <settings/ProgramDirectory.h>
+#include <settings/Translations.h>
 
 namespace {
 
-QByteArray besideTheProgram(const char* name)
+QByteArray besideTheProgram(const QByteArray& name)
 {
     // Without the program's folder there is no such file: never one in the
     // working folder, nor in the root.
     const QByteArray folder = programDirectory();
     return folder.isEmpty() ? QByteArray() : folder + '/' + name;
+}
+
+// The help ships beside the program: English there, each other language in a
+// folder of its own, chosen as the program's texts are.
+QByteArray helpFile()
+{
+    const QString language = Translations::language();
+    return besideTheProgram(language.isEmpty() ? QByteArray("Rollwright.hlp")
+                                               : language.toUtf8() + "/Rollwright.hlp");
 }
 
 AppSettings& instance()
@@ -20,8 +30,7 @@ AppSettings& instance()
         Identity::VersionMajor,
         Identity::VersionMinor,
         Identity::VersionRevision,
-        // The help file ships beside the program.
-        besideTheProgram("Rollwright.hlp"),
+        helpFile(),
     };
     return settings;
 }

@@ -8,14 +8,22 @@
 
 namespace {
 
-void install(const QString& name, const QString& folder)
+QString& loaded()
+{
+    static QString language;
+    return language;
+}
+
+QString install(const QString& name, const QString& folder)
 {
     auto* translator = new QTranslator(QCoreApplication::instance());
     // Tries each of the user's languages in turn: de_DE, then de.
-    if (translator->load(QLocale(), name, QStringLiteral("_"), folder))
+    if (translator->load(QLocale(), name, QStringLiteral("_"), folder)) {
         QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+        return translator->language();
+    }
+    delete translator;
+    return {};
 }
 
 } // namespace
@@ -30,7 +38,12 @@ QString folder()
 void load()
 {
     install(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    install(QStringLiteral("rollwright"), folder());
+    loaded() = install(QStringLiteral("rollwright"), folder()).section(QLatin1Char('_'), 0, 0);
+}
+
+QString language()
+{
+    return loaded();
 }
 
 } // namespace Translations

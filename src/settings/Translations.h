@@ -14,4 +14,8 @@ QString folder();
 // locale. Call once, after the application object exists.
 void load();
 
+// The language of the program's texts that load() installed ("de"), empty for
+// English; the help follows it.
+QString language();
+
 } // namespace Translations

@@ -2,16 +2,17 @@
 // Copied beside an installed Rollwright and started through a symlink, this
 // reports where the program's own code looks for its files from there:
 //   directory DIR      the program's directory
-//   help PROGRAM FILE  what Help > Contents and Help > Search would start
+//   help FILE          the help collection that Help hands to the viewer
+//   box TEXT           a message Help shows
 //   readme LINE        the first line the read-me viewer shows
 // one line each, the fields separated by tabs, paths as the system's bytes.
-// It runs the main window's menu actions and the read-me viewer's load
-// handler, with only the starting of the help viewer captured; given
-// --start-help, it starts the viewer as the program does instead.
+// Given --viewer PROGRAM, it runs Help > Contents and Help > Search with
+// PROGRAM in Qt Assistant's place, as the program starts Assistant.
 #include <dice/RandomSource.h>
 #include <forms/HelpViewer.h>
 #include <forms/MessageBox.h>
 #include <forms/Program.h>
+#include <settings/AppSettings.h>
 #include <ui/info/frmReadMe.h>
 #include <ui/main/frmDice.h>
 
@@ -40,16 +41,13 @@ void report(std::initializer_list<QByteArray> fields)
 
 int main(int argc, char* argv[])
 {
-    const bool startHelp = argc > 1 && std::strcmp(argv[1], "--start-help") == 0;
+    const bool startHelp = argc > 2 && std::strcmp(argv[1], "--viewer") == 0;
+    if (startHelp)
+        HelpViewer::setProgram(argv[2]);
     QApplication app(argc, argv);
     report({"directory", Program::directory()});
+    report({"help", AppSettings::get().helpFile});
 
-    if (!startHelp) {
-        HelpViewer::setStarter([](const HelpViewer::Request& request) {
-            report(
-                {"help", request.program, request.arguments.value(request.arguments.size() - 1)});
-        });
-    }
     MessageBox::setRecorder([](const MessageBox::Shown& box) {
         report({"box", box.text.toUtf8()});
     });
@@ -61,7 +59,8 @@ int main(int argc, char* argv[])
         auto* action = window.findChild<QAction*>(QString::fromLatin1(name));
         if (!action)
             return 1;
-        action->trigger();
+        if (startHelp)
+            action->trigger();
     }
 
     frmReadMe readMe(&window);

@@ -40,16 +40,20 @@ control() { dpkg-deb --field "$deb" "$1"; }
 [ "$(control Architecture)" = "$(dpkg --print-architecture)" ] || fail "wrong architecture"
 # Computed from the programs by dpkg-shlibdeps, with versions.
 depends=$(control Depends)
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6; do
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
     printf '%s\n' "$depends" | tr ',' '\n' | sed 's/^ *//' | grep -Fq "$library (>= " ||
         fail "Depends lacks a versioned $library"
 done
+# Qt Assistant shows the help.
+printf '%s\n' "$depends" | tr ',' '\n' | grep -qx ' *assistant-qt6' || fail "Depends lacks assistant-qt6"
 
 contents=$(dpkg-deb --contents "$deb")
-for path in "./usr/lib/rollwright/rollwright" "./usr/lib/rollwright/rollwright-help" \
+for path in "./usr/lib/rollwright/rollwright" \
     "./usr/lib/rollwright/Read Me First.txt" "./usr/lib/rollwright/Rollwright.hlp" \
+    "./usr/lib/rollwright/rollwright.qch" "./usr/lib/rollwright/de/Rollwright.hlp" \
+    "./usr/lib/rollwright/de/rollwright.qch" \
     "./usr/games/rollwright -> ../lib/rollwright/rollwright" \
-    "./usr/share/man/man6/rollwright.6.gz" "./usr/share/man/man6/rollwright-help.6.gz" \
+    "./usr/share/man/man6/rollwright.6.gz" \
     "./usr/share/doc/rollwright/changelog.gz" \
     "./usr/share/applications/$id.desktop" \
     "./usr/share/metainfo/$id.metainfo.xml" \

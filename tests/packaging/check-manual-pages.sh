@@ -1,10 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: MIT
-# Checks the installed manual pages rollwright(6) and rollwright-help(6):
-# compressed as Debian wants them, rendered by man and groff without a
-# warning, their files present where they say, and the viewer's options,
-# usage and exit statuses those that the installed viewer prints and returns.
-# The pages name paths under PREFIX, the other directories are relative to
+# Checks the installed manual page rollwright(6): compressed as Debian wants
+# it, rendered by man and groff without a warning, and its files present where
+# it says. The page names paths under PREFIX, the other directories are relative to
 # it; ROOT, if given, is where a package with that PREFIX was unpacked.
 #   check-manual-pages.sh PREFIX MANDIR PROGRAMDIR LAUNCHERDIR [ROOT]
 set -eu
@@ -28,7 +26,6 @@ render() { MANWIDTH=1000 man -E UTF-8 -l "$1"; }
 # The lines of one section of rendered text, without its heading.
 section() { sed -n "/^$1\$/,/^[A-Z]/{/^[A-Z]/d;p;}"; }
 
-viewer=$root$prefix/$programdir/rollwright-help
 source=$(mktemp)
 trap 'rm -f "$source"' EXIT
 # Reads groff's warnings about SOURCE and drops those that a line holding
@@ -42,7 +39,7 @@ long_path_lines_pass() {
         }
         { print }'
 }
-for name in rollwright rollwright-help; do
+for name in rollwright; do
     page=$root$prefix/$mandir/man6/$name.6.gz
     if [ ! -f "$page" ]; then
         fail "no manual page $page"
@@ -66,10 +63,6 @@ $warnings"
     text=$(render "$page") || fail "man cannot render $page"
     printf '%s\n' "$text" | section NAME | grep -q "^ *$name - [a-z]" ||
         fail "$name.6 has no NAME line \"$name - ...\""
-    # The footer names the version that the installed viewer reports.
-    version=$("$viewer" --version | sed 's/^rollwright-help //')
-    printf '%s\n' "$text" | tail -n 1 | grep -Fq " $version " ||
-        fail "$name.6 is not for version $version: $(printf '%s\n' "$text" | tail -n 1)"
 
     # Every file that a page names under its FILES heading is there, and the
     # program's own ones are among them.
@@ -77,59 +70,16 @@ $warnings"
     printf '%s\n' "$files" | while IFS= read -r path; do
         [ -e "$root$path" ] || echo "FAIL: $name.6 names $path, which is not installed" >&2
     done 2>&1 | grep . >&2 && status=1
-    case $name in
-    rollwright) wanted="$launcherdir/rollwright
+    wanted="$launcherdir/rollwright
 $programdir/rollwright
 $programdir/Read Me First.txt
 $programdir/Rollwright.hlp
-$programdir/rollwright-help" ;;
-    *) wanted="$programdir/Rollwright.hlp" ;;
-    esac
+$programdir/de/Rollwright.hlp"
     printf '%s\n' "$wanted" | while IFS= read -r file; do
         printf '%s\n' "$files" | grep -qxF "$prefix/$file" ||
             echo "FAIL: $name.6 does not name $prefix/$file under FILES"
     done | grep . >&2 && status=1
 done
 
-page=$root$prefix/$mandir/man6/rollwright-help.6.gz
-if [ -f "$page" ] && [ -x "$viewer" ]; then
-    text=$(render "$page")
-    usage=$("$viewer" --help)
-
-    # The options as --help lists them: "  --check              list the...".
-    printed=$(printf '%s\n' "$usage" | sed -n 's/^  \(-.*\)$/\1/p' | sed 's/   *.*//' | LC_ALL=C sort)
-    documented=$(printf '%s\n' "$text" | section OPTIONS | sed -n 's/^       \(-.*\)$/\1/p' | LC_ALL=C sort)
-    [ -n "$printed" ] && [ "$printed" = "$documented" ] || fail "rollwright-help --help lists the options
-$printed
-but its manual page
-$documented"
-
-    # Every form of the usage is in the synopsis.
-    synopsis=$(printf '%s\n' "$text" | section SYNOPSIS | sed 's/^ *//; s/  */ /g')
-    printf '%s\n' "$usage" | sed -n '1,/^$/p' | sed '/^$/d; s/^Usage://; s/^ *//; s/  */ /g' |
-        while IFS= read -r form; do
-            printf '%s\n' "$synopsis" | grep -qxF "$form" || echo "FAIL: the synopsis lacks: $form"
-        done | grep . >&2 && status=1
-
-    # The exit statuses the viewer returns without a window are the ones
-    # the page lists.
-    good=$root$prefix/$programdir/Rollwright.hlp
-    returned=$(
-        for arguments in "--help" "--version" "--check|$good" "--check|$root/no such help file" \
-            "--unknown" "" "--contents"; do
-            (
-                IFS='|'
-                # shellcheck disable=SC2086
-                "$viewer" $arguments >/dev/null 2>&1
-            ) && echo 0 || echo $?
-        done | LC_ALL=C sort -u
-    )
-    listed=$(printf '%s\n' "$text" | section "EXIT STATUS" | sed -n 's/^       \([0-9][0-9]*\)  .*/\1/p' | LC_ALL=C sort -u)
-    [ -n "$listed" ] && [ "$returned" = "$listed" ] || fail "rollwright-help returns the statuses
-$returned
-but its manual page lists
-$listed"
-fi
-
-[ $status -eq 0 ] && echo "rollwright.6 and rollwright-help.6 under $root$prefix/$mandir are complete and render cleanly"
+[ $status -eq 0 ] && echo "rollwright.6 under $root$prefix/$mandir is complete and renders cleanly"
 exit $status

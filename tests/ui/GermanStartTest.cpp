@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The program started as main() starts it, run with LANG=de_DE.UTF-8: its
-// own texts and Qt's are German.
+// own texts, Qt's and the help are German.
+#include <settings/AppSettings.h>
 #include <settings/Translations.h>
 
 #include "MainWindowFixture.h"
@@ -30,6 +31,9 @@ private slots:
         QCOMPARE(m_main.boxes.size(), 1);
         QCOMPARE(m_main.boxes[0].text, QStringLiteral("Sie müssen einen Würfeltyp wählen."));
         QCOMPARE(m_main.boxes[0].title, QStringLiteral("Fehler beim Würfeln"));
+        const QByteArray help = AppSettings::get().helpFile;
+        QVERIFY2(help.endsWith("/de/Rollwright.hlp") && QFile::exists(QFile::decodeName(help)),
+                 help);
     }
 
     // The fields' own menu comes from Qt, in Qt's translation.

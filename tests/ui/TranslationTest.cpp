@@ -3,7 +3,6 @@
 // in each window every access key leads to one place (but the two the
 // English gives Alt+A, About and the Action menu) and every caption fits
 // its control at the window's fixed size.
-#include <help/HelpWindow.h>
 #include <settings/Translations.h>
 #include <ui/info/frmAbout.h>
 #include <ui/info/frmReadMe.h>
@@ -53,9 +52,6 @@ Findings inspect()
         note(&readMe, QStringLiteral("frmReadMe"));
     }
     main.stop();
-    Help::HelpWindow help;
-    help.show();
-    note(&help, QStringLiteral("help"));
     return found;
 }
 

@@ -4,12 +4,9 @@
 // every control keeps showing what it paints after other windows have opened
 // and closed, the windows' title bars offer what each window allows, and the
 // dialogs belong to their owner.
-#include <forms/HelpViewer.h>
-
 #include "MainWindowFixture.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -271,23 +268,6 @@ private slots:
                                                "itself; both pictures are in %3")
                                     .arg(opened, dice, where)));
         }
-    }
-
-    // A Help request asks the compositor for a token where it offers
-    // activation (weston 10 does not), and goes on at once where it does not.
-    void aHelpRequestGoesOnWithoutActivation()
-    {
-        QVERIFY(f.start());
-        QList<HelpViewer::Request> requests;
-        HelpViewer::setStarter([&requests](const HelpViewer::Request& r) { requests << r; });
-        QElapsedTimer clock;
-        clock.start();
-        f.window->findChild<QAction*>(QStringLiteral("mnuHelpContents"))->trigger();
-        HelpViewer::setStarter({});
-        QCOMPARE(requests.size(), 1);
-        QVERIFY(clock.elapsed() < 2000);
-        if (!onWayland())
-            QVERIFY(requests[0].activationToken.isEmpty());
     }
 
     // The main window offers Minimise and Close, no Maximise; About and a

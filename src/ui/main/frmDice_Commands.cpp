@@ -64,9 +64,9 @@ void frmDice::showHelp(HelpViewer::Command command)
         return;
     }
     // Whether the file exists is the viewer's business; only a viewer that
-    // cannot be reached is reported here.
+    // cannot be started is reported here.
     try {
-        HelpViewer::request(helpFile, command, QString());
+        HelpViewer::request(this, helpFile, command);
     } catch (const std::exception& failure) {
         MessageBox::show(this, QString::fromUtf8(failure.what()), MessageBox::Plain,
                          AppSettings::get().title);

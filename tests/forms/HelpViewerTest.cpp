@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+// Help requests handed to Qt Assistant, a stand-in in its place.
+#include <forms/HelpViewer.h>
+#include <forms/MessageBox.h>
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include <unistd.h>
+
+#include <csignal>
+
+class HelpViewerTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QList<MessageBox::Shown> boxes;
+    QWidget owner;
+    // In a folder whose name is not valid UTF-8.
+    const QByteArray collection = QFile::encodeName(dir.path()) + "/f\xe9/Rollwright.hlp";
+
+    QString log() const
+    {
+        QFile file(dir.filePath(QStringLiteral("log")));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(QDir().mkpath(QFile::decodeName(collection.left(collection.lastIndexOf('/')))));
+        QFile(QFile::decodeName(collection)).open(QIODevice::WriteOnly);
+        qputenv("STAND_IN_LOG", QFile::encodeName(dir.filePath(QStringLiteral("log"))));
+        HelpViewer::setProgram(ROLLWRIGHT_STAND_IN);
+        MessageBox::setRecorder([this](const MessageBox::Shown& box) { boxes << box; });
+        QCoreApplication::setApplicationName(QStringLiteral("Dice"));
+    }
+    void cleanup()
+    {
+        // Closed as the user closes it; gone once the runtime has seen it end.
+        const auto started =
+            QRegularExpression(QStringLiteral("started (\\d+)")).globalMatch(log());
+        for (auto match = started; match.hasNext();) {
+            const pid_t pid = match.next().captured(1).toInt();
+            ::kill(pid, SIGTERM);
+            for (int i = 0; i < 500 && ::kill(pid, 0) == 0; ++i)
+                QTest::qWait(10);
+        }
+        QFile::remove(dir.filePath(QStringLiteral("log")));
+        qunsetenv("STAND_IN_SAYS");
+        boxes.clear();
+    }
+
+    void aSecondRequestGoesToTheViewerAlreadyOpen()
+    {
+        qputenv("XDG_ACTIVATION_TOKEN", "spent-at-start");
+        HelpViewer::request(&owner, collection, HelpViewer::Contents);
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+        HelpViewer::request(&owner, collection, HelpViewer::PartialKey);
+        QTRY_VERIFY_WITH_TIMEOUT(log().contains(QStringLiteral("command show index")), 5000);
+        const QString seen = log();
+        QCOMPARE(seen.count(QStringLiteral("started")), 1);
+        QVERIFY(seen.contains(QStringLiteral("token=\n")));
+        QVERIFY(seen.contains(QStringLiteral("arg -activate\narg contents\ncollection readable")));
+        // A session of its own: the terminal's signals to this one pass it by.
+        QVERIFY(!seen.contains(QStringLiteral(" session %1 ").arg(::getsid(0))));
+
+        cleanup(); // the user closes it: the next request starts it afresh
+        HelpViewer::request(&owner, collection, HelpViewer::PartialKey);
+        QTRY_VERIFY_WITH_TIMEOUT(log().contains(QStringLiteral("arg index")), 5000);
+        QVERIFY(boxes.isEmpty());
+    }
+
+    void theViewersOwnWordsAreShown()
+    {
+        qputenv("STAND_IN_SAYS", "The collection file 'x' does not exist.");
+        HelpViewer::request(&owner, collection, HelpViewer::Contents);
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.size(), 1, 5000);
+        QCOMPARE(boxes[0].text, QStringLiteral("The collection file 'x' does not exist."));
+        QCOMPARE(boxes[0].style, MessageBox::Plain);
+        QCOMPARE(boxes[0].title, QStringLiteral("Dice"));
+    }
+
+    void aMissingViewerIsDescribed()
+    {
+        HelpViewer::setProgram("/nowhere/assistant");
+        try {
+            HelpViewer::request(&owner, collection, HelpViewer::Contents);
+            QFAIL("no failure");
+        } catch (const std::runtime_error& failure) {
+            QVERIFY(
+                QString::fromUtf8(failure.what()).contains(QStringLiteral("/nowhere/assistant")));
+        }
+        HelpViewer::setProgram(ROLLWRIGHT_STAND_IN);
+    }
+};
+
+QTEST_MAIN(HelpViewerTest)
+#include "HelpViewerTest.moc"
