@@ -4,6 +4,10 @@
 //   directory DIR      the program's directory
 //   help PROGRAM FILE  what Help > Contents and Help > Search would start
 //   readme LINE        the first line the read-me viewer shows
+//   language LANGUAGE  the program's language, empty for English
+//   roll CAPTION       the Roll button's caption
+//   qt TEXT            the first item of a field's context menu, Qt's text
+//   direction ltr|rtl  the main window's layout direction
 // one line each, the fields separated by tabs, paths as the system's bytes.
 // It runs the main window's menu actions and the read-me viewer's load
 // handler, with only the starting of the help viewer captured; given
@@ -12,18 +16,23 @@
 #include <forms/HelpViewer.h>
 #include <forms/MessageBox.h>
 #include <forms/Program.h>
+#include <settings/Translations.h>
 #include <ui/info/frmReadMe.h>
 #include <ui/main/frmDice.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextBlock>
 #include <QTextDocument>
 
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
+#include <memory>
 
 namespace {
 
@@ -42,7 +51,9 @@ int main(int argc, char* argv[])
 {
     const bool startHelp = argc > 1 && std::strcmp(argv[1], "--start-help") == 0;
     QApplication app(argc, argv);
+    Translations::load();
     report({"directory", Program::directory()});
+    report({"language", Translations::language().toUtf8()});
 
     if (!startHelp) {
         HelpViewer::setStarter([](const HelpViewer::Request& request) {
@@ -57,6 +68,14 @@ int main(int argc, char* argv[])
     frmDice window(source);
     window.Form_Load();
     window.show();
+    const auto* roll = window.findChild<QPushButton*>(QStringLiteral("cmdRoll"));
+    auto* field = window.findChild<QLineEdit*>(QStringLiteral("txtNumDice"));
+    if (!roll || !field)
+        return 1;
+    report({"roll", roll->text().toUtf8()});
+    const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
+    report({"qt", menu->actions().value(0)->text().section(QLatin1Char('\t'), 0, 0).toUtf8()});
+    report({"direction", window.layoutDirection() == Qt::RightToLeft ? "rtl" : "ltr"});
     for (const char* name : {"mnuHelpContents", "mnuHelpSearch"}) {
         auto* action = window.findChild<QAction*>(QString::fromLatin1(name));
         if (!action)

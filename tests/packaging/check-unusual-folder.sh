@@ -5,7 +5,8 @@
 # probe from a working folder that holds a decoy rollwright-help, and checks
 # that the program finds its read-me, its help file and its viewer beside
 # itself, hands the help file's name over byte for byte, never runs the
-# decoy, and that the viewer reads the file by that name.
+# decoy, that the viewer reads the file by that name, and that the program
+# speaks the user's language there.
 #   check-unusual-folder.sh PROBE VIEWER HELPFILE
 set -eu
 export LC_ALL=C # names are bytes here
@@ -67,6 +68,22 @@ printf '@topic a\n@tilte A\n' >"$inst/bad.hlp"
 problems=$("$inst/rollwright-help" --check "$inst/bad.hlp") && fail "a bad file passes the check"
 printf '%s\n' "$problems" | grep -qxF "$inst/bad.hlp:2: error: unknown directive \"@tilte\"" ||
     fail "the viewer does not name the file as it is: $problems"
+
+# The program's texts are compiled in: from such a folder, beside a damaged
+# catalogue of its name, a German desktop gets one German window; a language
+# the program does not speak leaves Qt's texts English too, left to right.
+inst=$top/$(printf 'inst-\377\376')
+mkdir "$inst/translations"
+printf 'not a catalogue' >"$inst/translations/rollwright_de.qm"
+speaks() {
+    report=$(cd "$work" && LC_ALL='' LC_MESSAGES='' LANGUAGE='' LANG=$1 QT_QPA_PLATFORM=offscreen \
+        "$inst/rollwright-lookup-probe")
+    shown=$(printf '%s\n' "$report" | sed -n "s/^\(language\|roll\|qt\|direction\)$tab//p" | paste -sd '|')
+    [ "$shown" = "$2" ] || fail "under LANG=$1 the window shows '$shown', not '$2'"
+}
+speaks de_DE.UTF-8 'de|&Würfeln|&Rückgängig|ltr'
+speaks he_IL.UTF-8 '|&Roll Dice|&Undo|ltr'
+speaks ar_EG.UTF-8 '|&Roll Dice|&Undo|ltr'
 
 [ $status -eq 0 ] && echo "the program finds its files in folders of any name, and only there"
 exit $status
