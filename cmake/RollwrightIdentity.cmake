@@ -6,7 +6,7 @@
 # read-me, the help) is generated from these.
 
 set(ROLLWRIGHT_TITLE "Rollwright")
-set(ROLLWRIGHT_APP_ID "org.example.Rollwright")
+set(ROLLWRIGHT_APP_ID "io.github.rollwright.Rollwright")
 set(ROLLWRIGHT_VENDOR "Rollwright developers")
 set(ROLLWRIGHT_EMAIL "rollwright@example.org")
 set(ROLLWRIGHT_COPYRIGHT "Copyright (c) 2026 ${ROLLWRIGHT_VENDOR}")

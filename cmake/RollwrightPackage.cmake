@@ -16,7 +16,13 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps works out the libraries the programs link; Qt Assistant
 # shows the help.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's private API holds only for the Qt it was built against: Debian's Qt
+# provides qt6-base-abi with its exact version for this.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "assistant-qt6")
+get_target_property(qt_private rollwright_forms ROLLWRIGHT_QT_PRIVATE_API)
+if(qt_private)
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-base-abi (= ${qt_private})")
+endif()
 # The windows are laid out for Arial's metrics, which Liberation Sans shares;
 # Qt's own texts (context menus, buttons) come in the user's language with its translations.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-translations-l10n")

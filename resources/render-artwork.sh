@@ -4,16 +4,18 @@
 # Needs rsvg-convert (librsvg2-bin) and ImageMagick; the build needs neither.
 set -eu
 cd "$(dirname "$0")"
+# The icons are named after the application id.
+id=$(sed -n 's/^set(ROLLWRIGHT_APP_ID "\(.*\)")$/\1/p' ../cmake/RollwrightIdentity.cmake)
 
-icon=icons/hicolor/scalable/apps/org.example.Rollwright.svg
+icon=icons/hicolor/scalable/apps/$id.svg
 for size in 16 22 24 32 48 64 128 256; do
     case $size in
-        16) source=icons/org.example.Rollwright-16.svg ;;   # drawn on the 16-pixel grid
-        22|24) source=icons/org.example.Rollwright-24.svg ;; # drawn on the 24-pixel grid
+        16) source="icons/$id-16.svg" ;;   # drawn on the 16-pixel grid
+        22|24) source="icons/$id-24.svg" ;; # drawn on the 24-pixel grid
         *) source=$icon ;;
     esac
     mkdir -p "icons/hicolor/${size}x${size}/apps"
-    rsvg-convert -w "$size" -h "$size" "$source" -o "icons/hicolor/${size}x${size}/apps/org.example.Rollwright.png"
+    rsvg-convert -w "$size" -h "$size" "$source" -o "icons/hicolor/${size}x${size}/apps/$id.png"
 done
 
 # The About window's picture: 134 x 130 pixels with a 256-colour palette.

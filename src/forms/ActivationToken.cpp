@@ -7,7 +7,12 @@
 
 #ifdef ROLLWRIGHT_HAVE_WAYLAND
 #include <QDeadlineTimer>
+// Qt 6.5 has the connection in public API; before it only Qt's private API
+// has it (the build links Qt6::GuiPrivate and the package depends on
+// exactly this Qt). Drop the private path with Qt 6.4.
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
 #include <qpa/qplatformnativeinterface.h>
+#endif
 
 #include <wayland-client.h>
 #include <xdg-activation-v1-client-protocol.h>
@@ -52,13 +57,67 @@ void done(void* data, xdg_activation_token_v1*, const char* token)
 
 const xdg_activation_token_v1_listener tokenListener = {done};
 
-QString ask(const QWindow* window)
+// Qt's connection to the compositor, and the window's surface where Qt
+// tells it.
+struct Connection
+{
+    wl_display* display = nullptr;
+    wl_surface* surface = nullptr;
+};
+
+// The seat and the serial of the last input event.
+struct LastInput
+{
+    wl_seat* seat = nullptr;
+    uint32_t serial = 0;
+};
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+
+Connection connection(const QWindow* window)
 {
     QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
-    auto* display = static_cast<wl_display*>(native->nativeResourceForIntegration("wl_display"));
-    auto* surface = static_cast<wl_surface*>(
-        native->nativeResourceForWindow("surface", const_cast<QWindow*>(window)));
-    if (!display || !surface)
+    return {static_cast<wl_display*>(native->nativeResourceForIntegration("wl_display")),
+            static_cast<wl_surface*>(
+                native->nativeResourceForWindow("surface", const_cast<QWindow*>(window)))};
+}
+
+LastInput lastInput()
+{
+    QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
+    return {static_cast<wl_seat*>(native->nativeResourceForIntegration("wl_seat")),
+            static_cast<uint32_t>(
+                reinterpret_cast<quintptr>(native->nativeResourceForIntegration("serial")))};
+}
+
+#else
+
+const QNativeInterface::QWaylandApplication* wayland()
+{
+    return qGuiApp->nativeInterface<QNativeInterface::QWaylandApplication>();
+}
+
+// Qt keeps the window's surface private; the protocol makes it optional, and
+// the seat and the serial show the compositor the user's request.
+Connection connection(const QWindow*)
+{
+    const auto* qt = wayland();
+    return {qt ? qt->display() : nullptr, nullptr};
+}
+
+LastInput lastInput()
+{
+    const auto* qt = wayland();
+    return qt ? LastInput{qt->lastInputSeat(), qt->lastInputSerial()} : LastInput{};
+}
+
+#endif
+
+QString ask(const QWindow* window)
+{
+    const Connection qt = connection(window);
+    wl_display* display = qt.display;
+    if (!display)
         return {};
 
     Session session;
@@ -75,12 +134,11 @@ QString ask(const QWindow* window)
         // The input event that asked for help shows the compositor that the
         // user, not the program, wants the viewer forward. Asked only here:
         // Qt has no seat to answer with on a compositor without input.
-        auto* seat = static_cast<wl_seat*>(native->nativeResourceForIntegration("wl_seat"));
-        const auto serial = static_cast<uint32_t>(
-            reinterpret_cast<quintptr>(native->nativeResourceForIntegration("serial")));
-        if (seat && serial)
-            xdg_activation_token_v1_set_serial(request, serial, seat);
-        xdg_activation_token_v1_set_surface(request, surface);
+        const LastInput input = lastInput();
+        if (input.seat && input.serial)
+            xdg_activation_token_v1_set_serial(request, input.serial, input.seat);
+        if (qt.surface)
+            xdg_activation_token_v1_set_surface(request, qt.surface);
         xdg_activation_token_v1_commit(request);
         const QDeadlineTimer deadline(500);
         while (!session.answered && !deadline.hasExpired() &&

@@ -2,48 +2,65 @@
 #include <settings/Translations.h>
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QTranslator>
 
 namespace {
 
-QString& loaded()
+constexpr QLatin1StringView Name("rollwright");
+
+struct Installed
 {
-    static QString language;
-    return language;
+    QPointer<QTranslator> program;
+    QPointer<QTranslator> qt;
+    QString language;
+};
+
+Installed& installed()
+{
+    static Installed state;
+    return state;
 }
 
-QString install(const QString& name, const QString& folder)
+QTranslator* install(const QLocale& locale, const QString& name, const QString& folder)
 {
     auto* translator = new QTranslator(QCoreApplication::instance());
-    // Tries each of the user's languages in turn: de_DE, then de.
-    if (translator->load(QLocale(), name, QStringLiteral("_"), folder)) {
+    // Tries each of the locale's languages in turn: de_DE, then de.
+    if (translator->load(locale, name, QStringLiteral("_"), folder)) {
         QCoreApplication::installTranslator(translator);
-        return translator->language();
+        return translator;
     }
     delete translator;
-    return {};
+    return nullptr;
 }
 
 } // namespace
 
 namespace Translations {
 
-QString folder()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
-}
-
 void load()
 {
-    install(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    loaded() = install(QStringLiteral("rollwright"), folder()).section(QLatin1Char('_'), 0, 0);
+    Installed& state = installed();
+    // Deleting a translator takes it out of the application.
+    delete state.program;
+    delete state.qt;
+    state = {};
+
+    state.program = install(QLocale(), Name, QStringLiteral(ROLLWRIGHT_TRANSLATIONS));
+    if (!state.program)
+        return;
+    // rollwright_de_AT.qm speaks "de_AT": the name after "rollwright_".
+    state.language = QFileInfo(state.program->filePath()).completeBaseName().mid(Name.size() + 1);
+    state.qt = install(QLocale(state.language), QStringLiteral("qtbase"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 QString language()
 {
-    return loaded();
+    return installed().language;
 }
 
 } // namespace Translations

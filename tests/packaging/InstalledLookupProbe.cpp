@@ -5,6 +5,10 @@
 //   help FILE          the help collection that Help hands to the viewer
 //   box TEXT           a message Help shows
 //   readme LINE        the first line the read-me viewer shows
+//   language LANGUAGE  the program's language, empty for English
+//   roll CAPTION       the Roll button's caption
+//   qt TEXT            the first item of a field's context menu, Qt's text
+//   direction ltr|rtl  the main window's layout direction
 // one line each, the fields separated by tabs, paths as the system's bytes.
 // Given --viewer PROGRAM, it runs Help > Contents and Help > Search with
 // PROGRAM in Qt Assistant's place, as the program starts Assistant.
@@ -13,18 +17,23 @@
 #include <forms/MessageBox.h>
 #include <forms/Program.h>
 #include <settings/AppSettings.h>
+#include <settings/Translations.h>
 #include <ui/info/frmReadMe.h>
 #include <ui/main/frmDice.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextBlock>
 #include <QTextDocument>
 
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
+#include <memory>
 
 namespace {
 
@@ -45,8 +54,10 @@ int main(int argc, char* argv[])
     if (startHelp)
         HelpViewer::setProgram(argv[2]);
     QApplication app(argc, argv);
+    Translations::load();
     report({"directory", Program::directory()});
     report({"help", AppSettings::get().helpFile});
+    report({"language", Translations::language().toUtf8()});
 
     MessageBox::setRecorder([](const MessageBox::Shown& box) {
         report({"box", box.text.toUtf8()});
@@ -55,6 +66,14 @@ int main(int argc, char* argv[])
     frmDice window(source);
     window.Form_Load();
     window.show();
+    const auto* roll = window.findChild<QPushButton*>(QStringLiteral("cmdRoll"));
+    auto* field = window.findChild<QLineEdit*>(QStringLiteral("txtNumDice"));
+    if (!roll || !field)
+        return 1;
+    report({"roll", roll->text().toUtf8()});
+    const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
+    report({"qt", menu->actions().value(0)->text().section(QLatin1Char('\t'), 0, 0).toUtf8()});
+    report({"direction", window.layoutDirection() == Qt::RightToLeft ? "rtl" : "ltr"});
     for (const char* name : {"mnuHelpContents", "mnuHelpSearch"}) {
         auto* action = window.findChild<QAction*>(QString::fromLatin1(name));
         if (!action)

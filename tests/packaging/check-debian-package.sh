@@ -3,9 +3,10 @@
 # Builds the Debian package with CPack into WORK_DIR, checks its control
 # fields and contents, its changelog and manual pages, and has lintian check
 # it: any error or warning fails the test.
-#   check-debian-package.sh CPACK CPACK_CONFIG WORK_DIR PROJECT_VERSION CHANGELOG APP_ID MAINTAINER
+# QT_ABI is the Qt version whose private API the programs link, or none.
+#   check-debian-package.sh CPACK CPACK_CONFIG WORK_DIR PROJECT_VERSION CHANGELOG APP_ID MAINTAINER QT_ABI
 set -eu
-cpack=$1 config=$2 work=$3 version=$4 changelog=$5 id=$6 maintainer=$7
+cpack=$1 config=$2 work=$3 version=$4 changelog=$5 id=$6 maintainer=$7 qtAbi=$8
 here=$(cd "$(dirname "$0")" && pwd)
 for tool in dpkg-deb dpkg-shlibdeps file lintian man groff; do
     if ! command -v $tool >/dev/null 2>&1; then
@@ -46,6 +47,8 @@ for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
 done
 # Qt Assistant shows the help.
 printf '%s\n' "$depends" | tr ',' '\n' | grep -qx ' *assistant-qt6' || fail "Depends lacks assistant-qt6"
+[ "$qtAbi" = none ] || printf '%s\n' "$depends" | tr ',' '\n' | sed 's/^ *//' | grep -Fxq "qt6-base-abi (= $qtAbi)" ||
+    fail "Depends lacks qt6-base-abi (= $qtAbi), which Qt's private API needs"
 
 contents=$(dpkg-deb --contents "$deb")
 for path in "./usr/lib/rollwright/rollwright" \

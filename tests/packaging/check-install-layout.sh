@@ -17,20 +17,17 @@ fail() {
     status=1
 }
 
-# Exactly the program, the read-me, the help in English and German, and the translations.
-found=$(cd "$programdir" && find . ! -path './translations/*' | LC_ALL=C sort)
+# Exactly the program, the read-me and the help in English and German: the
+# translations are inside the program.
+found=$(cd "$programdir" && find . | LC_ALL=C sort)
 expected=$(printf '%s\n' . "./Read Me First.txt" ./Rollwright.hlp ./de ./de/Rollwright.hlp \
-    ./de/rollwright.qch ./rollwright ./rollwright.qch ./translations)
+    ./de/rollwright.qch ./rollwright ./rollwright.qch)
 [ "$found" = "$expected" ] || fail "$programdir holds:
 $found"
 [ -f "$programdir/rollwright" ] && [ -x "$programdir/rollwright" ] || fail "rollwright is not an executable file"
 # As the build puts them beside its own programs.
 for file in "Read Me First.txt" Rollwright.hlp rollwright.qch de/Rollwright.hlp de/rollwright.qch; do
     cmp "$built/$file" "$programdir/$file" || fail "$file differs from the built one"
-done
-
-for qm in "$built"/translations/*.qm; do
-    cmp "$qm" "$programdir/translations/${qm##*/}" || fail "${qm##*/} is not installed as built"
 done
 
 # A relative link, so that the prefix can move and DESTDIR works.

@@ -6,6 +6,7 @@
 # Assistant, and checks that the program finds its read-me and its help
 # collection beside itself and hands the collection over so that the viewer
 # can read it by the name it is given.
+# It also checks that the program speaks the user's language there.
 #   check-unusual-folder.sh PROBE STAND_IN HELPFILE
 set -eu
 export LC_ALL=C # names are bytes here
@@ -45,5 +46,21 @@ for name in 'inst-\377\376' 'inst-\351t\351' 'a b "c"'; do
         fail "$name: the viewer cannot read the collection by the name it was given"
 done
 
-[ $status -eq 0 ] && echo "the program finds its files in folders of any name, and hands them over"
+# The program's texts are compiled in: from such a folder, beside a damaged
+# catalogue of its name, a German desktop gets one German window; a language
+# the program does not speak leaves Qt's texts English too, left to right.
+inst=$top/$(printf 'inst-\377\376')
+mkdir "$inst/translations"
+printf 'not a catalogue' >"$inst/translations/rollwright_de.qm"
+speaks() {
+    report=$(cd "$work" && LC_ALL='' LC_MESSAGES='' LANGUAGE='' LANG=$1 QT_QPA_PLATFORM=offscreen \
+        "$inst/rollwright-lookup-probe")
+    shown=$(printf '%s\n' "$report" | sed -n "s/^\(language\|roll\|qt\|direction\)$tab//p" | paste -sd '|')
+    [ "$shown" = "$2" ] || fail "under LANG=$1 the window shows '$shown', not '$2'"
+}
+speaks de_DE.UTF-8 'de|&Würfeln|&Rückgängig|ltr'
+speaks he_IL.UTF-8 '|&Roll Dice|&Undo|ltr'
+speaks ar_EG.UTF-8 '|&Roll Dice|&Undo|ltr'
+
+[ $status -eq 0 ] && echo "the program finds its files in folders of any name, hands them over and speaks the language there"
 exit $status

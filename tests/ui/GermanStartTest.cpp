@@ -19,6 +19,7 @@ private slots:
     {
         QCOMPARE(QLocale().language(), QLocale::German);
         Translations::load();
+        QCOMPARE(Translations::language(), QStringLiteral("de"));
     }
     void init() { QVERIFY(m_main.start()); }
     void cleanup() { m_main.stop(); }

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Every shipped language, read from the translation files beside the program:
+// Every shipped language, as compiled into the program:
 // in each window every access key leads to one place (but the two the
 // English gives Alt+A, About and the Action menu) and every caption fits
 // its control at the window's fixed size.
-#include <settings/Translations.h>
 #include <ui/info/frmAbout.h>
 #include <ui/info/frmReadMe.h>
 
@@ -66,7 +65,7 @@ class TranslationTest : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(QDir(Translations::folder())
+        QVERIFY(QDir(QStringLiteral(ROLLWRIGHT_TRANSLATIONS))
                     .exists(QStringLiteral("rollwright_de.qm"))); // the build made them
         m_english = inspect();
         QCOMPARE(m_english.clipped.join(QLatin1String(", ")), QString());
@@ -75,7 +74,7 @@ private slots:
     void everyLanguage_data()
     {
         QTest::addColumn<QString>("file");
-        const QDir folder(Translations::folder());
+        const QDir folder(QStringLiteral(ROLLWRIGHT_TRANSLATIONS));
         for (const QString& file : folder.entryList({QStringLiteral("rollwright_*.qm")}))
             QTest::newRow(qPrintable(file)) << folder.filePath(file);
     }
