@@ -19,8 +19,8 @@ string(JOIN "\n" ROLLWRIGHT_LONG_DESCRIPTION
     "Pick a die type (2- to 30-sided, percentile, or a custom die with a lower"
     "and an upper limit up to 1000), the number of dice and the modifiers for"
     "every die and for the total, and roll. ${ROLLWRIGHT_TITLE} shows every die as it"
-    "fell, every die with its modifier, and the total. A help viewer and a"
-    "read-me come with it.")
+    "fell, every die with its modifier, and the total. Help in English and"
+    "German, shown by Qt Assistant, and a read-me come with it.")
 
 # The same in German, for the desktop entry and the AppStream metainfo.
 set(ROLLWRIGHT_SUMMARY_DE "Würfeln mit den Würfeln der Rollenspiele")
@@ -30,7 +30,8 @@ string(JOIN "\n" ROLLWRIGHT_LONG_DESCRIPTION_DE
     "Würfel mit Unter- und Obergrenze bis 1000), die Anzahl der Würfel und die"
     "Modifikatoren für jeden Würfel und für die Summe, und würfeln Sie. ${ROLLWRIGHT_TITLE}"
     "zeigt jeden Würfel, wie er fiel, jeden Würfel mit seinem Modifikator und die"
-    "Summe. Ein Hilfeprogramm und eine Lies-mich-Datei gehören dazu.")
+    "Summe. Eine Hilfe auf Deutsch und Englisch, die Qt Assistant zeigt, und"
+    "eine Lies-mich-Datei gehören dazu.")
 
 # The Windows version record's own texts.
 set(ROLLWRIGHT_FILE_DESCRIPTION "Random dice roll generator.")
