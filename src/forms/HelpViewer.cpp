@@ -162,6 +162,9 @@ void request(QWidget* owner, const QByteArray& collection, Command command)
         // typing starts afresh; Assistant comes forward after each command.
         viewer->write(command == PartialKey ? "show index\n"
                                             : "show contents;setSource index.html\n");
+        // Handed over now, without waiting: an Exit right after the request
+        // would otherwise drop it.
+        viewer->waitForBytesWritten(0);
         return;
     }
     start(owner, collection, command);
