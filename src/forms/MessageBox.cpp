@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include <forms/MessageBox.h>
+#include <forms/WindowFrame.h>
 
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 #include <utility>
 
@@ -42,6 +45,11 @@ void show(QWidget* owner, const QString& text, Style style, const QString& title
     }
     QMessageBox box(iconFor(style), title, text, QMessageBox::Ok, owner);
     box.setWindowModality(Qt::ApplicationModal);
+    // The box sizes itself to its text when shown; an item as wide as the
+    // caption needs, over its first row, keeps it from growing narrower.
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (const int width = WindowFrame::captionWidth(&box); grid && width > 0)
+        grid->addItem(new QSpacerItem(width, 0), 0, 0, 1, grid->columnCount());
     box.exec();
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <forms/OptionGroup.h>
+#include <forms/OptionIndicatorStyle.h>
 #include <forms/Program.h>
 
 #include <QAbstractButton>
@@ -12,8 +13,10 @@
 OptionGroup::OptionGroup(const QList<QAbstractButton*>& buttons, QObject* parent)
     : QObject(parent), m_buttons(buttons), m_group(new QButtonGroup(this))
 {
+    auto* style = new OptionIndicatorStyle(this);
     for (int i = 0; i < m_buttons.size(); ++i) {
         m_group->addButton(m_buttons[i], i);
+        m_buttons[i]->setStyle(style);
         m_buttons[i]->installEventFilter(this);
     }
     connect(m_group, &QButtonGroup::idToggled, this, [this](int index, bool checked) {

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QThread>
 #include <QWidget>
@@ -338,10 +340,70 @@ bool windowSystemPlaces()
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
+namespace {
+
+// Whether Qt draws the window's title bar: only on Wayland, and there unless
+// the compositor draws it, as a window of the program already shown tells by
+// the frame Qt gave it. Before any is shown Qt is taken to draw it: a box a
+// little wider than it needs is better than a cut caption.
+bool toolkitDrawsTitleBar(const QWidget* window)
+{
+    if (!windowSystemPlaces() ||
+        qEnvironmentVariableIntValue("QT_WAYLAND_DISABLE_WINDOWDECORATION"))
+        return false;
+    QList<QWidget*> candidates{const_cast<QWidget*>(window)};
+    if (QWidget* owner = window->parentWidget())
+        candidates << owner->window();
+    candidates << QApplication::topLevelWidgets();
+    for (const QWidget* other : std::as_const(candidates)) {
+        if (other->isVisible() && other->windowHandle())
+            return other->windowHandle()->frameMargins().top() > 0;
+    }
+    return true;
+}
+
+// Qt 6.4's title bar on Wayland: Minimise, Maximise and Close, 18 pixels wide
+// and 5 apart, 8 from the right edge, and 5 more before the caption's clip;
+// the caption centred on the whole bar, in 14-pixel type.
+constexpr int TitleBarButtons = 3 * 18 + 2 * 5 + 8 + 5;
+constexpr int CaptionPixels = 14;
+
+} // namespace
+
+int captionWidth(const QWidget* window)
+{
+    const QString caption = window->windowTitle();
+    if (caption.isEmpty() || !toolkitDrawsTitleBar(window))
+        return 0;
+    QFont font = QGuiApplication::font();
+    const int laidOut = QFontMetrics(font).horizontalAdvance(caption);
+    font.setPixelSize(CaptionPixels);
+    const int drawn = QFontMetrics(font).horizontalAdvance(caption);
+    // The caption is centred by the width it had in the type it was first
+    // laid out in, so the larger type reaches that much further right.
+    const int bar = drawn + std::max(0, drawn - laidOut) + 2 * TitleBarButtons;
+    const QMargins frame = of(window);
+    return bar - frame.left() - frame.right();
+}
+
+void fitCaption(QWidget* window)
+{
+    const int width = captionWidth(window);
+    if (width <= window->width())
+        return;
+    if (window->minimumWidth() == window->maximumWidth())
+        window->setFixedWidth(width);
+    else
+        window->setMinimumWidth(width);
+    window->resize(width, window->height());
+}
+
 void place(QWidget* window, const std::function<void()>& place)
 {
-    if (windowSystemPlaces())
+    if (windowSystemPlaces()) {
+        fitCaption(window);
         return;
+    }
     place();
     if (isKnown(window))
         return;

@@ -33,10 +33,20 @@ bool isKnown(const QWidget* window);
 // that centre dialogs over their owner do so.
 bool windowSystemPlaces();
 
+// The narrowest width at which the window's caption stands whole beside the
+// title bar's buttons where the toolkit draws the title bar itself: Qt on a
+// Wayland compositor that leaves the frame to its clients (GNOME's, weston).
+// 0 where the window system draws the title bar (X11, sway), which makes room
+// for the caption itself.
+int captionWidth(const QWidget* window);
+
+// Widens a window narrower than captionWidth() to it.
+void fitCaption(QWidget* window);
+
 // Runs `place` now, and once more when the window first appears with a frame
 // other than the one `place` could see: a window placed by its outer size
-// ends where it means to be, whatever its window manager. Does nothing where
-// the window system places windows.
+// ends where it means to be, whatever its window manager. Where the window
+// system places windows it only fits the window to its caption.
 void place(QWidget* window, const std::function<void()>& place);
 
 } // namespace WindowFrame

@@ -3,12 +3,15 @@
 #include <forms/MessageBox.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 class MessageBoxTest : public QObject
 {
@@ -83,6 +86,45 @@ private slots:
         QCOMPARE(seen.parent, &owner);
         QVERIFY(seen.closedByEnter);
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // Where Qt draws the title bar (under weston), the box is wide enough for
+    // its caption, centred on the bar as Qt 6.4 centres it, to end before
+    // Minimise: three 18-pixel buttons 5 apart, 8 from the edge, 5 before.
+    void aLongCaptionStaysWholeBesideTheTitleBarsButtons()
+    {
+        if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+            QSKIP("Qt draws the title bar on Wayland (test_forms_message_box_wayland)");
+        QWidget owner;
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        const QString caption = QStringLiteral("Benutzerdefinierter Würfelfehler");
+        int width = 0;
+        QMargins frame;
+        QTimer poll;
+        QDeadlineTimer deadline(5000);
+        connect(&poll, &QTimer::timeout, &owner, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (box && !deadline.hasExpired() && !box->windowHandle()->isExposed())
+                return;
+            if (box) {
+                width = box->width();
+                frame = box->windowHandle()->frameMargins();
+                box->close();
+            }
+        });
+        poll.start(20);
+        MessageBox::show(&owner, QStringLiteral("No."), MessageBox::Plain, caption);
+        QVERIFY(frame.top() > 0); // Qt drew the title bar
+        QFont font = QApplication::font();
+        font.setPixelSize(14);
+        const int text = QFontMetrics(font).horizontalAdvance(caption);
+        const int bar = width + frame.left() + frame.right();
+        const int minimise = bar - (3 * 18 + 2 * 5 + 8 + 5);
+        QVERIFY2((bar + text) / 2 <= minimise,
+                 qPrintable(QStringLiteral("the caption ends at %1, Minimise begins at %2")
+                                .arg((bar + text) / 2)
+                                .arg(minimise)));
     }
 
     void aRecorderTakesTheBoxInstead()

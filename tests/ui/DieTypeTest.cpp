@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: MIT
-// Choosing a die type: its sides, the Custom frame, the result frames' place
-// and the roll modifier's lock for Percentile.
+// Choosing a die type: its sides, the Custom frame, the result frames' place,
+// the roll modifier's lock for Percentile, and the buttons seen on every theme.
 #include <forms/Twips.h>
 
 #include "MainWindowFixture.h"
+
+#include <QScopeGuard>
+#include <QStyleOptionButton>
+
+#include <support/PaintedContrast.h>
 
 class DieTypeTest : public QObject
 {
@@ -94,6 +99,51 @@ private slots:
         QCOMPARE(f.window->Sides(), 6);
         f.window->SelectDieType(-1);
         QCOMPARE(f.window->Sides(), 6);
+    }
+
+    // Each button's circle stands out 3:1 from the group around it, chosen
+    // or not, on a light theme and on a dark one (Adwaita's dark colours).
+    void eachCircleStandsOutOnTheTheme_data()
+    {
+        QTest::addColumn<QPalette>("palette");
+        QTest::newRow("light") << QApplication::palette();
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(0x31, 0x31, 0x31));
+        dark.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
+        dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(role, QColor(0xee, 0xee, 0xec));
+        QTest::newRow("dark") << dark;
+    }
+    void eachCircleStandsOutOnTheTheme()
+    {
+        QFETCH(QPalette, palette);
+        const QPalette before = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
+        QApplication::setPalette(palette);
+        f.chooseDieType(4);
+        const QImage shot = f.window->grab().toImage();
+        const qreal ratio = shot.devicePixelRatio();
+        QStringList faint;
+        for (int i = 0; i < 12; ++i) {
+            QRadioButton* option = f.dieType(i);
+            QStyleOptionButton styleOption;
+            styleOption.initFrom(option);
+            const QRect indicator = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator,
+                                                                    &styleOption, option);
+            // The circle's top, where the rim runs and a chosen button's dot
+            // does not reach; the group's colour just above the button.
+            const QPoint origin = option->mapTo(f.window, QPoint(0, 0));
+            const QRect rim(
+                QPoint(int((origin.x() + indicator.left()) * ratio), int(origin.y() * ratio)),
+                QSize(int(indicator.width() * ratio), int(4 * ratio)));
+            const QColor group = shot.pixelColor(rim.left(), rim.top() - 2);
+            const double contrast = strongestContrast(shot, rim, group);
+            if (contrast < 3.0)
+                faint
+                    << QStringLiteral("%1 %2:1").arg(option->objectName()).arg(contrast, 0, 'f', 1);
+        }
+        QCOMPARE(faint, QStringList());
     }
 };
 

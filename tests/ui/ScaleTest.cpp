@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Every window at the scale the run is given (QT_SCALE_FACTOR): text boxes
-// keep their four borders and captions their whole text.
+// keep their four borders, captions their whole text and option buttons
+// their whole circle.
 #include <ui/info/frmAbout.h>
 #include <ui/info/frmReadMe.h>
 
@@ -41,6 +42,7 @@ private slots:
         QVERIFY(m_main.boxes.isEmpty());
         QCOMPARE(WindowChecks::missingBorders(m_main.window), QStringList());
         QCOMPARE(WindowChecks::clippedCaptions(m_main.window).join(QLatin1Char(' ')), QString());
+        QCOMPARE(WindowChecks::cutIndicators(m_main.window), QStringList());
     }
 
     void infoWindows()

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabWidget>
 
 #include <cmath>
@@ -178,6 +179,44 @@ inline QStringList missingBorders(QWidget* window)
         }
     }
     return missing;
+}
+
+// The option buttons whose circle is cut: on the window as rendered, its
+// painted rows span less than its painted columns.
+inline QStringList cutIndicators(QWidget* window)
+{
+    const QImage shot = window->grab().toImage();
+    const qreal ratio = shot.devicePixelRatio();
+    QStringList cut;
+    for (QRadioButton* option : window->findChildren<QRadioButton*>()) {
+        if (!option->isVisibleTo(window))
+            continue;
+        QStyleOptionButton styleOption;
+        styleOption.initFrom(option);
+        const QRect indicator =
+            option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &styleOption, option);
+        const QPoint origin = option->mapTo(window, QPoint(0, 0));
+        // The columns of the circle, and rows a little beyond the button.
+        const int left = int(std::floor((origin.x() + indicator.left()) * ratio));
+        const int right = int(std::ceil((origin.x() + indicator.right() + 1) * ratio)) - 1;
+        const int top = int(std::floor(origin.y() * ratio)) - 2;
+        const int bottom = int(std::ceil((origin.y() + option->height()) * ratio)) + 1;
+        // The group's own colour, as painted above the button.
+        const QColor background = shot.pixelColor(left, top);
+        QRect ink;
+        for (int y = top; y <= bottom; ++y) {
+            for (int x = left; x <= right; ++x) {
+                if (shot.pixelColor(x, y) != background)
+                    ink |= QRect(x, y, 1, 1);
+            }
+        }
+        if (ink.height() < ink.width())
+            cut.append(QStringLiteral("%1 (%2 of %3 rows)")
+                           .arg(option->objectName())
+                           .arg(ink.height())
+                           .arg(ink.width()));
+    }
+    return cut;
 }
 
 } // namespace WindowChecks
