@@ -125,11 +125,11 @@
     </message>
     <message>
         <source>Roll Modifier must be between -1000 and 1000.</source>
-        <translation>Der Wurfmodifikator muss zwischen -1000 und 1000 liegen.</translation>
+        <translation>Der Modifikator „Zum Wurf“ muss zwischen -1000 und 1000 liegen.</translation>
     </message>
     <message>
         <source>Die Modifier must be between -100 and 100.</source>
-        <translation>Der Würfelmodifikator muss zwischen -100 und 100 liegen.</translation>
+        <translation>Der Modifikator „Je Würfel“ muss zwischen -100 und 100 liegen.</translation>
     </message>
     <message>
         <source>Sorry you only have 1000 dice in your dice bag!</source>

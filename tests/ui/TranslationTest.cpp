@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Every shipped language, as compiled into the program:
 // in each window every access key leads to one place (but the two the
-// English gives Alt+A, About and the Action menu) and every caption fits
-// its control at the window's fixed size.
+// English gives Alt+A, About and the Action menu), every key a button shows
+// presses it unless a menu shares it, and every caption fits its control at
+// the window's fixed size.
 #include <ui/info/frmAbout.h>
 #include <ui/info/frmReadMe.h>
 
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QTranslator>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -20,6 +22,8 @@ namespace {
 struct Findings
 {
     QStringList sharedKeys;
+    // Buttons showing an access key that does not press them.
+    QStringList deadKeys;
     QStringList clipped;
     QString rollCaption;
 };
@@ -28,8 +32,18 @@ Findings inspect()
 {
     Findings found;
     const auto note = [&](QWidget* window, const QString& name) {
-        for (const QString& shared : WindowChecks::sharedAccessKeys(window))
-            found.sharedKeys.append(name + QStringLiteral(" ") + shared);
+        const QStringList shared = WindowChecks::sharedAccessKeys(window);
+        for (const QString& keys : shared)
+            found.sharedKeys.append(name + QStringLiteral(" ") + keys);
+        for (auto* button : window->findChildren<QAbstractButton*>()) {
+            const QChar key = WindowChecks::accessKey(button->text());
+            const bool resolved = std::any_of(shared.cbegin(), shared.cend(), [&](const QString& s) {
+                return s.startsWith(key) && s.split(QLatin1Char(' ')).contains(button->objectName());
+            });
+            if (!key.isNull() && !resolved &&
+                button->shortcut() != QKeySequence::mnemonic(button->text()))
+                found.deadKeys.append(name + QStringLiteral(" ") + button->objectName());
+        }
         for (const QString& control : WindowChecks::clippedCaptions(window))
             found.clipped.append(name + QStringLiteral(" ") + control);
     };
@@ -69,6 +83,7 @@ private slots:
                     .exists(QStringLiteral("rollwright_de.qm"))); // the build made them
         m_english = inspect();
         QCOMPARE(m_english.clipped.join(QLatin1String(", ")), QString());
+        QCOMPARE(m_english.deadKeys.join(QLatin1String(", ")), QString());
     }
 
     void everyLanguage_data()
@@ -92,6 +107,7 @@ private slots:
         for (const QString& shared : found.sharedKeys)
             QVERIFY2(m_english.sharedKeys.contains(shared), qPrintable(shared));
         QCOMPARE(found.clipped.join(QLatin1String(", ")), QString());
+        QCOMPARE(found.deadKeys.join(QLatin1String(", ")), QString());
     }
 };
 
