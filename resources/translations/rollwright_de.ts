@@ -479,4 +479,11 @@
 </translation>
     </message>
 </context>
+<context>
+    <name>main</name>
+    <message>
+        <source>%1 needs an X11 or Wayland desktop: no display is set (DISPLAY, WAYLAND_DISPLAY).</source>
+        <translation>%1 braucht einen X11- oder Wayland-Desktop: Es ist keine Anzeige gesetzt (DISPLAY, WAYLAND_DISPLAY).</translation>
+    </message>
+</context>
 </TS>

@@ -34,10 +34,11 @@ int main(int argc, char* argv[])
     if (!displayNamed(argc, argv)) {
         const QCoreApplication app(argc, argv);
         Translations::load();
-        const QString line = QCoreApplication::translate(
-            "main", "%1 needs an X11 or Wayland desktop: no display is set (DISPLAY, "
-                    "WAYLAND_DISPLAY).")
-                                 .arg(QString::fromUtf8(Identity::Title));
+        const QString line =
+            QCoreApplication::translate(
+                "main", "%1 needs an X11 or Wayland desktop: no display is set (DISPLAY, "
+                        "WAYLAND_DISPLAY).")
+                .arg(QString::fromUtf8(Identity::Title));
         std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
         return 1;
     }

@@ -11,8 +11,9 @@ namespace {
 QByteArray helpFile()
 {
     const QString language = Translations::language();
-    return inProgramDirectory(programDirectory(), language.isEmpty() ? QByteArray("Rollwright.hlp")
-                                               : language.toUtf8() + "/Rollwright.hlp");
+    return inProgramDirectory(programDirectory(), language.isEmpty()
+                                                      ? QByteArray("Rollwright.hlp")
+                                                      : language.toUtf8() + "/Rollwright.hlp");
 }
 
 AppSettings& instance()

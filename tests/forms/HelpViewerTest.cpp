@@ -62,7 +62,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("token");
         QTest::addColumn<bool>("sound");
-        QTest::newRow("as sway gives it") << QByteArray("8f0c4a1e-2b3d-4c5e-9f60-7a8b9c0d1e2f") << true;
+        QTest::newRow("as sway gives it")
+            << QByteArray("8f0c4a1e-2b3d-4c5e-9f60-7a8b9c0d1e2f") << true;
         QTest::newRow("256 characters") << QByteArray(256, 'x') << true;
         QTest::newRow("257 characters") << QByteArray(257, 'x') << false;
         QTest::newRow("thousands of characters") << QByteArray(4000, 'x') << false;

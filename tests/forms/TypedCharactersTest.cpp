@@ -224,9 +224,13 @@ private slots:
         // Text boxes have no length limit.
         const QString longText = QString(40000, QLatin1Char('0')) + QLatin1Char('5');
         QTest::addRow("txtDigits longer than 32767 characters")
-            << "txtDigits" << "context menu" << "12" << longText << "12" + longText;
+            << "txtDigits"
+            << "context menu"
+            << "12" << longText << "12" + longText;
         QTest::addRow("cmbList longer than 32767 characters")
-            << "cmbList" << "screen reader" << "12" << longText << "12" + longText;
+            << "cmbList"
+            << "screen reader"
+            << "12" << longText << "12" + longText;
     }
     void textThatIsNotTypedGoesInAsItIs()
     {

@@ -138,8 +138,10 @@ private slots:
         frmAbout about(nullptr);
         about.Form_Load();
         about.show();
-        if (whileOpen)
+        if (whileOpen) {
             QApplication::setPalette(theme);
+            QCoreApplication::sendPostedEvents(); // the change reaches each window queued
+        }
         const QImage shot = about.grab().toImage();
         const QColor background = shot.pixelColor(about.width() - 2, about.height() / 2);
         QCOMPARE(background, window);

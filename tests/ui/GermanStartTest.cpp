@@ -43,8 +43,9 @@ private slots:
         settings.helpFile = help;
         AppSettings::set(settings);
         QCOMPARE(m_main.boxes.size(), 2);
-        QCOMPARE(m_main.boxes[1].text, QStringLiteral("Der Hilfeinhalt kann nicht angezeigt werden. "
-                                                      "Die Hilfedatei von Rollwright fehlt."));
+        QCOMPARE(m_main.boxes[1].text,
+                 QStringLiteral("Der Hilfeinhalt kann nicht angezeigt werden. "
+                                "Die Hilfedatei von Rollwright fehlt."));
     }
 
     // The fields' own menu comes from Qt, in Qt's translation.

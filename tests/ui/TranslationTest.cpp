@@ -2,8 +2,9 @@
 // Every shipped language, as compiled into the program:
 // in each window every access key leads to one place (but the two the
 // English gives Alt+A, About and the Action menu), every key a button shows
-// presses it unless a menu shares it, and every caption fits its control at
-// the window's fixed size.
+// presses it unless a menu shares it, every caption fits its control at
+// the window's fixed size, and a message about a modifier names it by its
+// label's words.
 #include <ui/info/frmAbout.h>
 #include <ui/info/frmReadMe.h>
 
@@ -25,6 +26,8 @@ struct Findings
     // Buttons showing an access key that does not press them.
     QStringList deadKeys;
     QStringList clipped;
+    // Fields whose message does not name them by their label's words.
+    QStringList unnamedFields;
     QString rollCaption;
 };
 
@@ -37,9 +40,11 @@ Findings inspect()
             found.sharedKeys.append(name + QStringLiteral(" ") + keys);
         for (auto* button : window->findChildren<QAbstractButton*>()) {
             const QChar key = WindowChecks::accessKey(button->text());
-            const bool resolved = std::any_of(shared.cbegin(), shared.cend(), [&](const QString& s) {
-                return s.startsWith(key) && s.split(QLatin1Char(' ')).contains(button->objectName());
-            });
+            const bool resolved =
+                std::any_of(shared.cbegin(), shared.cend(), [&](const QString& s) {
+                    return s.startsWith(key) &&
+                           s.split(QLatin1Char(' ')).contains(button->objectName());
+                });
             if (!key.isNull() && !resolved &&
                 button->shortcut() != QKeySequence::mnemonic(button->text()))
                 found.deadKeys.append(name + QStringLiteral(" ") + button->objectName());
@@ -48,12 +53,25 @@ Findings inspect()
             found.clipped.append(name + QStringLiteral(" ") + control);
     };
     MainWindowFixture main;
-    if (!main.start())
-        return {{}, {QStringLiteral("the main window did not start")}, {}};
+    if (!main.start()) {
+        found.clipped.append(QStringLiteral("the main window did not start"));
+        return found;
+    }
     // The custom die's frame shows its fields too.
     QTest::mouseClick(main.find<QRadioButton>("optDieType_11"), Qt::LeftButton);
     note(main.window, QStringLiteral("frmDice"));
     found.rollCaption = main.find<QPushButton>("cmdRoll")->text();
+    main.chooseDieType(4);
+    for (const auto& [field, label] : {std::pair("cmbRollModifier", "lblRollModifier"),
+                                       std::pair("cmbDieModifier", "lblDieModifier")}) {
+        main.list("cmbRollModifier")->setEditText(QStringLiteral("0"));
+        main.list(field)->setEditText(QStringLiteral("5000"));
+        main.boxes.clear();
+        QTest::mouseClick(main.find<QPushButton>("cmdRoll"), Qt::LeftButton);
+        const QString words = WindowChecks::plain(main.find<QLabel>(label)->text()).simplified();
+        if (main.boxes.size() != 1 || !main.boxes[0].text.contains(words))
+            found.unnamedFields.append(QString::fromLatin1(field));
+    }
     {
         frmAbout about(main.window);
         about.Form_Load();
@@ -84,6 +102,7 @@ private slots:
         m_english = inspect();
         QCOMPARE(m_english.clipped.join(QLatin1String(", ")), QString());
         QCOMPARE(m_english.deadKeys.join(QLatin1String(", ")), QString());
+        QCOMPARE(m_english.unnamedFields.join(QLatin1String(", ")), QString());
     }
 
     void everyLanguage_data()
@@ -108,6 +127,7 @@ private slots:
             QVERIFY2(m_english.sharedKeys.contains(shared), qPrintable(shared));
         QCOMPARE(found.clipped.join(QLatin1String(", ")), QString());
         QCOMPARE(found.deadKeys.join(QLatin1String(", ")), QString());
+        QCOMPARE(found.unnamedFields.join(QLatin1String(", ")), QString());
     }
 };
 
