@@ -125,11 +125,11 @@
     </message>
     <message>
         <source>Roll Modifier must be between -1000 and 1000.</source>
-        <translation>Der Wurfmodifikator muss zwischen -1000 und 1000 liegen.</translation>
+        <translation>Der Modifikator „Zum Wurf“ muss zwischen -1000 und 1000 liegen.</translation>
     </message>
     <message>
         <source>Die Modifier must be between -100 and 100.</source>
-        <translation>Der Würfelmodifikator muss zwischen -100 und 100 liegen.</translation>
+        <translation>Der Modifikator „Je Würfel“ muss zwischen -100 und 100 liegen.</translation>
     </message>
     <message>
         <source>Sorry you only have 1000 dice in your dice bag!</source>
@@ -477,6 +477,13 @@
 </source>
         <translation>Rollwright-Fehler - &quot;Read Me First.txt&quot; wurde nicht gefunden!<byte value="xd"/>
 </translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>%1 needs an X11 or Wayland desktop: no display is set (DISPLAY, WAYLAND_DISPLAY).</source>
+        <translation>%1 braucht einen X11- oder Wayland-Desktop: Es ist keine Anzeige gesetzt (DISPLAY, WAYLAND_DISPLAY).</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+
 #ifdef ROLLWRIGHT_HAVE_WAYLAND
 #include <QDeadlineTimer>
 // Qt 6.5 has the connection in public API; before it only Qt's private API
@@ -171,5 +173,13 @@ QString requestFor(const QWidget*)
 }
 
 #endif
+
+bool isSound(QByteArrayView token)
+{
+    constexpr qsizetype Longest = 256;
+    if (token.isEmpty() || token.size() > Longest)
+        return false;
+    return std::all_of(token.begin(), token.end(), [](char c) { return c >= ' ' && c <= '~'; });
+}
 
 } // namespace ActivationToken

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 class QWidget;
@@ -15,5 +16,10 @@ namespace ActivationToken {
 // none (X11) or the compositor offers no activation (weston 10). Waits at
 // most a moment for the compositor's answer.
 QString requestFor(const QWidget* window);
+
+// Whether a token may be used and passed on: real ones are a few dozen
+// printable ASCII characters. A compositor drops the client that hands it a
+// token of thousands, so such a token, or one with other bytes, is ignored.
+bool isSound(QByteArrayView token);
 
 } // namespace ActivationToken

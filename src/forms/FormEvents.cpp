@@ -11,12 +11,14 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QWidget>
 
+#include <limits>
 #include <utility>
 
 namespace {
@@ -39,6 +41,13 @@ QString passThrough(const QString& text, const FormEvents::KeyHandler& handler)
     return passed;
 }
 
+// Text boxes have no length limit: Qt's 32767 characters would cut a paste
+// or a text set through the accessibility interface.
+void unlimit(QLineEdit* box)
+{
+    box->setMaxLength(std::numeric_limits<int>::max());
+}
+
 } // namespace
 
 FormEvents::FormEvents(QWidget* form) : QObject(form), m_form(form)
@@ -48,6 +57,8 @@ FormEvents::FormEvents(QWidget* form) : QObject(form), m_form(form)
     watch(form);
     for (QWidget* child : form->findChildren<QWidget*>())
         watch(child);
+    for (QLineEdit* box : form->findChildren<QLineEdit*>())
+        unlimit(box);
 }
 
 void FormEvents::watch(QWidget* control)
@@ -79,6 +90,7 @@ void FormEvents::onKeyPress(QWidget* control, KeyHandler handler)
 void FormEvents::makeEditableList(QComboBox* list)
 {
     list->setEditable(true);
+    unlimit(list->lineEdit());
     list->setCompleter(nullptr);
     list->setInsertPolicy(QComboBox::NoInsert);
     ListPopup::bound(list);

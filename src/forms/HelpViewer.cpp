@@ -110,12 +110,12 @@ void start(QWidget* owner, const QByteArray& collection, Command command)
          command == PartialKey ? QStringLiteral("index") : QStringLiteral("contents")});
     process->setStandardOutputFile(QProcess::nullDevice());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    // Only the viewer's own words reach its standard error, and only a token
-    // asked for this request lets it come forward.
+    // Only the viewer's own words reach its standard error, and only a sound
+    // token asked for this request lets it come forward.
     environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*=false"));
     environment.remove(QStringLiteral("XDG_ACTIVATION_TOKEN"));
     const QString token = ActivationToken::requestFor(owner);
-    if (!token.isEmpty())
+    if (ActivationToken::isSound(token.toUtf8()))
         environment.insert(QStringLiteral("XDG_ACTIVATION_TOKEN"), token);
     process->setProcessEnvironment(environment);
 #ifdef Q_OS_UNIX

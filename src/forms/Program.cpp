@@ -116,8 +116,8 @@ QSize screenSizeTwips()
 
 QByteArray directory()
 {
-    if (!currentHost().directory.isEmpty())
-        return currentHost().directory;
+    if (currentHost().directory)
+        return *currentHost().directory;
     return programDirectory();
 }
 

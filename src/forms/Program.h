@@ -34,7 +34,7 @@ struct Host
 {
     std::function<void(int status)> quit{}; // instead of quitting
     std::optional<QSize> screenSizeTwips{}; // another screen
-    QByteArray directory{};                 // the executable's directory
+    std::optional<QByteArray> directory{};  // the executable's; empty: none can be told
 };
 
 // The seam for tests: they stand in for the machine and stay alive when the

@@ -6,21 +6,14 @@
 
 namespace {
 
-QByteArray besideTheProgram(const QByteArray& name)
-{
-    // Without the program's folder there is no such file: never one in the
-    // working folder, nor in the root.
-    const QByteArray folder = programDirectory();
-    return folder.isEmpty() ? QByteArray() : folder + '/' + name;
-}
-
 // The help ships beside the program: English there, each other language in a
 // folder of its own, chosen as the program's texts are.
 QByteArray helpFile()
 {
     const QString language = Translations::language();
-    return besideTheProgram(language.isEmpty() ? QByteArray("Rollwright.hlp")
-                                               : language.toUtf8() + "/Rollwright.hlp");
+    return inProgramDirectory(programDirectory(), language.isEmpty()
+                                                      ? QByteArray("Rollwright.hlp")
+                                                      : language.toUtf8() + "/Rollwright.hlp");
 }
 
 AppSettings& instance()

@@ -37,3 +37,10 @@ QByteArray programDirectory()
 #endif
     return folderOf(QFile::encodeName(QCoreApplication::applicationFilePath()));
 }
+
+QByteArray inProgramDirectory(const QByteArray& directory, const QByteArray& name)
+{
+    if (directory.isEmpty())
+        return {};
+    return directory.endsWith('/') ? directory + name : directory + '/' + name;
+}

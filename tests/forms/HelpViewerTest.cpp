@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Help requests handed to Qt Assistant, a stand-in in its place.
+#include <forms/ActivationToken.h>
 #include <forms/HelpViewer.h>
 #include <forms/MessageBox.h>
 
@@ -53,6 +54,28 @@ private slots:
         QFile::remove(dir.filePath(QStringLiteral("log")));
         qunsetenv("STAND_IN_SAYS");
         boxes.clear();
+    }
+
+    // A token from outside or from the compositor is used and passed on only
+    // when it looks like one.
+    void onlyASoundActivationTokenIsUsed_data()
+    {
+        QTest::addColumn<QByteArray>("token");
+        QTest::addColumn<bool>("sound");
+        QTest::newRow("as sway gives it")
+            << QByteArray("8f0c4a1e-2b3d-4c5e-9f60-7a8b9c0d1e2f") << true;
+        QTest::newRow("256 characters") << QByteArray(256, 'x') << true;
+        QTest::newRow("257 characters") << QByteArray(257, 'x') << false;
+        QTest::newRow("thousands of characters") << QByteArray(4000, 'x') << false;
+        QTest::newRow("a line break") << QByteArray("abc\ndef") << false;
+        QTest::newRow("not ASCII") << QByteArray("abc\xc3\xa9") << false;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+    void onlyASoundActivationTokenIsUsed()
+    {
+        QFETCH(QByteArray, token);
+        QFETCH(bool, sound);
+        QCOMPARE(ActivationToken::isSound(token), sound);
     }
 
     void aSecondRequestGoesToTheViewerAlreadyOpen()

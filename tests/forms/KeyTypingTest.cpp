@@ -28,6 +28,8 @@ private slots:
         QTest::newRow("backspace") << int(Qt::Key_Backspace) << none << "\b" << 8 << "" << false;
         QTest::newRow("ctrl backspace")
             << int(Qt::Key_Backspace) << ctrl << "" << 127 << "" << false;
+        QTest::newRow("ctrl alt backspace is no undo")
+            << int(Qt::Key_Backspace) << (ctrl | alt) << "" << 127 << "" << false;
         QTest::newRow("enter") << int(Qt::Key_Return) << none << "\r" << 13 << "" << false;
         QTest::newRow("keypad enter")
             << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r" << 13 << "" << false;

@@ -213,21 +213,31 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
+        const QString text = QStringLiteral("5a5");
         for (const char* how : {"context menu", "drop", "middle click", "screen reader"}) {
-            QTest::addRow("txtDigits %s", how) << "txtDigits" << how << "12"
-                                               << "125a5";
-            QTest::addRow("cmbList %s", how) << "cmbList" << how << "12"
-                                             << "125a5";
-            QTest::addRow("txtNoTyping %s", how) << "txtNoTyping" << how << "ab"
-                                                 << "ab5a5";
+            QTest::addRow("txtDigits %s", how) << "txtDigits" << how << "12" << text << "125a5";
+            QTest::addRow("cmbList %s", how) << "cmbList" << how << "12" << text << "125a5";
+            QTest::addRow("txtNoTyping %s", how) << "txtNoTyping" << how << "ab" << text << "ab5a5";
         }
+        // Text boxes have no length limit.
+        const QString longText = QString(40000, QLatin1Char('0')) + QLatin1Char('5');
+        QTest::addRow("txtDigits longer than 32767 characters")
+            << "txtDigits"
+            << "context menu"
+            << "12" << longText << "12" + longText;
+        QTest::addRow("cmbList longer than 32767 characters")
+            << "cmbList"
+            << "screen reader"
+            << "12" << longText << "12" + longText;
     }
     void textThatIsNotTypedGoesInAsItIs()
     {
         QFETCH(QString, name);
         QFETCH(QString, how);
         QFETCH(QString, start);
+        QFETCH(QString, text);
         QFETCH(QString, expected);
         QClipboard* clipboard = QGuiApplication::clipboard();
         if (how == QLatin1String("middle click") && !clipboard->supportsSelection())
@@ -237,7 +247,6 @@ private slots:
         setText(target, start);
         placeCaret(target, 2);
         form->log.clear();
-        const QString text = QStringLiteral("5a5");
         if (how == QLatin1String("context menu")) {
             clipboard->setText(text);
             withContextMenu(target, pastTheEnd(target),

@@ -3,10 +3,12 @@
 // labels show them.
 #include <settings/AppSettings.h>
 #include <settings/Identity.h>
+#include <settings/Translations.h>
 #include <ui/info/frmAbout.h>
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTest>
 
 namespace {
@@ -79,20 +81,35 @@ private slots:
     }
 
     // The maker's lines, each after its word, as the label shows them; the
-    // second programmer stands under the first in the label's font.
+    // second programmer stands under the first in the label's font, in every
+    // language (German's word is longer).
+    void credits_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "en";
+        QTest::newRow("German") << "de";
+    }
     void credits()
     {
+        QFETCH(QString, language);
+        QLocale::setDefault(QLocale(language));
+        Translations::load();
+        const auto english = qScopeGuard([] {
+            QLocale::setDefault(QLocale(QLocale::English));
+            Translations::load();
+        });
+        QCOMPARE(Translations::language(), language == QLatin1String("en") ? QString() : language);
         frmAbout about(nullptr);
         about.Form_Load();
         const QStringList shown = shownLines(about, "lblCredits");
         QCOMPARE(shown.size(), 7);
-        QVERIFY(shown[0].startsWith(QStringLiteral("E-Mail:")));
+        QVERIFY(shown[0].startsWith(frmAbout::tr("E-Mail:")));
         QVERIFY(shown[0].endsWith(QStringLiteral(" ") + text(Identity::Email)));
         QVERIFY(shown[1].isEmpty());
-        QVERIFY(shown[2].startsWith(QStringLiteral("Webpage:")));
+        QVERIFY(shown[2].startsWith(frmAbout::tr("Webpage:")));
         QVERIFY(shown[2].endsWith(QStringLiteral(" ") + text(Identity::Homepage)));
         QVERIFY(shown[3].isEmpty() && shown[4].isEmpty());
-        QVERIFY(shown[5].startsWith(QStringLiteral("Programmers:")));
+        QVERIFY(shown[5].startsWith(frmAbout::tr("Programmers:")));
         QVERIFY(shown[5].endsWith(QStringLiteral(" ") + text(Identity::Vendor)));
 
         const QString second = shown[6].trimmed();

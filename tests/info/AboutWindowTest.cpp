@@ -110,27 +110,38 @@ private slots:
     {
         QTest::addColumn<QColor>("window");
         QTest::addColumn<QColor>("text");
-        QTest::newRow("light") << QColor(0xef, 0xef, 0xef) << QColor(0x1f, 0x1f, 0x1f);
-        QTest::newRow("Adwaita dark") << QColor(0x32, 0x32, 0x32) << QColor(0xee, 0xee, 0xee);
-        QTest::newRow("darker scheme") << QColor(0x1e, 0x1e, 0x1e) << QColor(0xdc, 0xdc, 0xdc);
+        QTest::addColumn<bool>("whileOpen"); // the theme changes once the window shows
+        QTest::newRow("light") << QColor(0xef, 0xef, 0xef) << QColor(0x1f, 0x1f, 0x1f) << false;
+        QTest::newRow("Adwaita dark")
+            << QColor(0x32, 0x32, 0x32) << QColor(0xee, 0xee, 0xee) << false;
+        QTest::newRow("darker scheme")
+            << QColor(0x1e, 0x1e, 0x1e) << QColor(0xdc, 0xdc, 0xdc) << false;
+        QTest::newRow("turning dark while open")
+            << QColor(0x32, 0x32, 0x32) << QColor(0xee, 0xee, 0xee) << true;
     }
 
     void readsOnTheTheme()
     {
         QFETCH(QColor, window);
         QFETCH(QColor, text);
+        QFETCH(bool, whileOpen);
         const QPalette saved = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(saved); });
         QPalette theme = saved;
         theme.setColor(QPalette::Window, window);
         theme.setColor(QPalette::WindowText, text);
         theme.setColor(QPalette::Light, window.lighter(160));
         theme.setColor(QPalette::Shadow, window.darker(300));
-        QApplication::setPalette(theme);
-        const auto restore = qScopeGuard([&] { QApplication::setPalette(saved); });
+        if (!whileOpen)
+            QApplication::setPalette(theme);
 
         frmAbout about(nullptr);
         about.Form_Load();
         about.show();
+        if (whileOpen) {
+            QApplication::setPalette(theme);
+            QCoreApplication::sendPostedEvents(); // the change reaches each window queued
+        }
         const QImage shot = about.grab().toImage();
         const QColor background = shot.pixelColor(about.width() - 2, about.height() / 2);
         QCOMPARE(background, window);

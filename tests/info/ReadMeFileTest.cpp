@@ -128,6 +128,7 @@ private slots:
         QTest::newRow("named pipe") << "pipe";
         QTest::newRow("link to nothing") << "dangling link";
         QTest::newRow("no read permission") << "no permission";
+        QTest::newRow("no program folder") << "no folder";
     }
 
     // Nothing to read, or nothing the viewer should wait on: the not-found
@@ -141,6 +142,9 @@ private slots:
             QCOMPARE(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
         } else if (kind == QLatin1String("dangling link")) {
             QVERIFY(QFile::link(m_dir.filePath(QStringLiteral("nowhere")), path()));
+        } else if (kind == QLatin1String("no folder")) {
+            Program::setHost({.directory = QByteArray()});
+            frmReadMe::setBeforeOpeningForTests([] { QFAIL("a file was looked for"); });
         } else {
             if (::geteuid() == 0)
                 QSKIP("running as root, which reads a file whatever its permissions say");

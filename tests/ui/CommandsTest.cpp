@@ -4,6 +4,7 @@
 // stand-in for Qt Assistant).
 #include <forms/HelpViewer.h>
 #include <settings/AppSettings.h>
+#include <settings/ProgramDirectory.h>
 #include <ui/info/frmAbout.h>
 
 #include "MainWindowFixture.h"
@@ -169,8 +170,19 @@ private slots:
         QVERIFY(f.boxes.isEmpty());
     }
 
+    void theHelpFileLiesBesideTheProgram_data()
+    {
+        QTest::addColumn<QByteArray>("folder");
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("the program's") << Program::directory() << Program::directory() + "/x.hlp";
+        QTest::newRow("the root") << QByteArray("/") << QByteArray("/x.hlp");
+        QTest::newRow("none can be told") << QByteArray() << QByteArray();
+    }
     void theHelpFileLiesBesideTheProgram()
     {
+        QFETCH(QByteArray, folder);
+        QFETCH(QByteArray, file);
+        QCOMPARE(inProgramDirectory(folder, "x.hlp"), file);
         QCOMPARE(AppSettings::get().helpFile, Program::directory() + "/Rollwright.hlp");
     }
 

@@ -13,6 +13,7 @@
 #include "ui_frmAbout.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QIcon>
 #include <QPalette>
 #include <QPixmap>
@@ -87,6 +88,12 @@ void frmAbout::Form_Load()
                   QString::number(app.versionRevision) + LineBreakPair + LineBreakPair +
                   RightsNotice;
 
+    // The second programmer stands under the first: as many blanks as come
+    // nearest the width of the word before the first, in any language.
+    const QString programmers = tr("Programmers:") + blanks(3);
+    const QFontMetricsF metrics(m_ui->lblCredits->font());
+    const int under = qRound(metrics.horizontalAdvance(programmers) /
+                             metrics.horizontalAdvance(QLatin1Char(' ')));
     m_creditsText =
         QStringList{
             tr("E-Mail:") + blanks(8) + MakerEmail,
@@ -94,8 +101,8 @@ void frmAbout::Form_Load()
             tr("Webpage:") + blanks(2) + MakerWebpage,
             QString(),
             QString(),
-            tr("Programmers:") + blanks(3) + FirstProgrammer,
-            blanks(25) + secondProgrammer(),
+            programmers + FirstProgrammer,
+            blanks(under) + secondProgrammer(),
         }
             .join(LineBreakPair);
 
@@ -132,7 +139,8 @@ void frmAbout::applyColours()
 void frmAbout::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange)
+    // The theme may turn dark while the window is open.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ThemeChange)
         applyColours();
 }
 

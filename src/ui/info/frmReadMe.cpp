@@ -4,6 +4,7 @@
 #include <forms/Program.h>
 #include <forms/ScaledFrames.h>
 #include <forms/Twips.h>
+#include <settings/ProgramDirectory.h>
 #include <ui/info/CenterOverMainWindow.h>
 #include <ui/info/Windows1252.h>
 #include <ui/info/frmReadMe.h>
@@ -138,12 +139,11 @@ void frmReadMe::Form_Load()
 {
     // Over the main window, not over the About window that owns this one.
     CenterOverMainWindow(this, m_mainWindow);
-    // Program::directory() has no trailing separator, so exactly one stands
-    // between. Without a directory there is no file to show, and none is
-    // looked for in the working folder.
-    const QByteArray folder = Program::directory();
-    if (!folder.isEmpty())
-        loadFile(folder + '/' + QFile::encodeName(FileName));
+    // Without a directory there is no file to show, and none is looked for
+    // in the root or the working folder.
+    const QByteArray file = inProgramDirectory(Program::directory(), QFile::encodeName(FileName));
+    if (!file.isEmpty())
+        loadFile(file);
     m_ui->txtReadMe->moveCursor(QTextCursor::Start);
 }
 

@@ -14,6 +14,7 @@
 #include "ui_frmDice.h"
 
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 
@@ -52,8 +53,14 @@ frmDice::frmDice(Dice::RandomSource& source, QWidget* parent)
                   m_ui->optDieType_8, m_ui->optDieType_9, m_ui->optDieType_10, m_ui->optDieType_11};
     m_dieTypes = new OptionGroup({optDieType.begin(), optDieType.end()}, this);
 
-    // Alt+A opens the Action menu; the About button keeps its underline only.
-    m_ui->cmdAbout->setShortcut(QKeySequence());
+    // Where a menu has the About button's access key too (English "&About"
+    // and "&Action"), the key opens the menu and the button keeps its
+    // underline only; where no menu has it, the button's key acts.
+    const QKeySequence aboutKey = QKeySequence::mnemonic(m_ui->cmdAbout->text());
+    for (const QAction* menu : menuBar()->actions()) {
+        if (QKeySequence::mnemonic(menu->text()) == aboutKey)
+            m_ui->cmdAbout->setShortcut(QKeySequence());
+    }
 
     for (QComboBox* list : {m_ui->cmbRollModifier, m_ui->cmbDieModifier}) {
         // Screen readers on Linux name a list after its label and read the
