@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <forms/AccessKeys.h>
+#include <forms/KeyOrder.h>
 #include <forms/KeyboardLayout.h>
 
 #include <QAbstractButton>
@@ -19,6 +20,7 @@ bool isAlt(const QEvent* event)
 
 void AccessKeys::install()
 {
+    KeyOrder::install();
     static QPointer<AccessKeys> filter; // gone with the application
     if (!filter) {
         filter = new AccessKeys(qApp);

@@ -18,7 +18,7 @@ exec dbus-run-session -- xvfb-run -a env PYTHONPATH="$here" bash -c '
     QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" &
     app=$!
     status=0
-    /usr/bin/python3 "$script" "$(basename "$program")" "$@" || status=$?
+    A11Y_PROGRAM_PID=$app /usr/bin/python3 "$script" "$(basename "$program")" "$@" || status=$?
     kill $app
     exit $status
 ' bash "$program" "$script" "$@"

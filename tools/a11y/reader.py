@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 """What a screen reader finds in a running program over AT-SPI, and a
 keyboard to drive it with (xdotool). Used by the scripts beside it."""
+import os
 import subprocess
 import time
 
@@ -8,11 +9,24 @@ import pyatspi
 from gi.repository import GLib
 
 
+def running():
+    """Whether the program check.sh started is still running."""
+    pid = os.environ.get("A11Y_PROGRAM_PID")
+    if pid is None:
+        return True
+    try:
+        with open(f"/proc/{pid}/stat") as stat:
+            return stat.read().rsplit(")", 1)[1].split()[0] != "Z"
+    except OSError:
+        return False
+
+
 def find_app(name, seconds=90):
     """The application once its main window is on the bus with its controls:
-    a slow machine registers the application well before its window."""
+    a slow machine registers the application well before its window. None at
+    once when the program has ended."""
     deadline = time.time() + seconds
-    while time.time() < deadline:
+    while time.time() < deadline and running():
         desktop = pyatspi.Registry.getDesktop(0)
         for app in desktop:
             try:
@@ -127,8 +141,10 @@ class Events:
             pass
 
 
-def wait_for(condition, seconds=20):
-    """condition()'s first true answer, or its last one after the time."""
+def wait_for(condition, seconds=5):
+    """condition()'s first true answer, or its last one after the time: the
+    program answers in a fraction of a second, so a longer wait only delays
+    the report of a fault."""
     deadline = time.time() + seconds
     while True:
         pump()
