@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <forms/KeyOrder.h>
 
+#ifdef ROLLWRIGHT_HAVE_QT_PRIVATE_API
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QThread>
@@ -214,3 +216,11 @@ void KeyOrder::sendNext()
         m_sending = false;
     }
 }
+
+#else
+
+// Without Qt's private API keys go on as Qt delivers them.
+void KeyOrder::install() {}
+KeyOrder::~KeyOrder() = default;
+
+#endif
