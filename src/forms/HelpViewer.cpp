@@ -162,8 +162,8 @@ void request(QWidget* owner, const QByteArray& collection, Command command)
         // typing starts afresh; Assistant comes forward after each command.
         viewer->write(command == PartialKey ? "show index\n"
                                             : "show contents;setSource index.html\n");
-        // Handed over now, without waiting: an Exit right after the request
-        // would otherwise drop it.
+        // Written at once where the viewer already reads, without waiting, so
+        // that an Exit right after the request does not drop it.
         viewer->waitForBytesWritten(0);
         return;
     }
