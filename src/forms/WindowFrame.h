@@ -13,9 +13,10 @@ class QWidget;
 namespace WindowFrame {
 
 // The frame as well as it is known: the window system's own once it knows
-// it. Before the first show an X11 window manager that offers to is asked
-// (it answers at once, or the program goes on after a short wait); failing
-// that, the frame of a window of the program that is shown already stands in.
+// it. Before the first show, an X11 window manager's answer once it has come
+// (it is asked if it was not); until then the frame of a window of the
+// program that is shown already stands in. Never waits for the window
+// manager.
 QMargins of(const QWidget* window);
 
 // Asks the window system now for the frame it will give the window, so that
@@ -33,10 +34,11 @@ bool isKnown(const QWidget* window);
 // that centre dialogs over their owner do so.
 bool windowSystemPlaces();
 
-// Runs `place` now, and once more when the window first appears with a frame
-// other than the one `place` could see: a window placed by its outer size
-// ends where it means to be, whatever its window manager. Does nothing where
-// the window system places windows.
+// Runs `place` now and, unless the frame was known, again when the window
+// manager's answer comes before the first show, and once more when the
+// window first appears: a window placed by its outer size ends where it
+// means to be, whatever its window manager. Does nothing where the window
+// system places windows.
 void place(QWidget* window, const std::function<void()>& place);
 
 } // namespace WindowFrame
