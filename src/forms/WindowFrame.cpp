@@ -53,6 +53,63 @@ QMargins platformMargins(const QWidget* window)
     return handle ? handle->frameMargins() : QMargins();
 }
 
+// The frame of another window of the program that is shown already, the
+// owner first: the window manager frames the windows of one program alike.
+QMargins standIn(const QWidget* window)
+{
+    QList<QWidget*> candidates;
+    if (QWidget* owner = window->parentWidget())
+        candidates << owner->window();
+    candidates << QApplication::topLevelWidgets();
+    for (QWidget* other : std::as_const(candidates)) {
+        if (other == window || !other->isVisible() || !other->windowHandle())
+            continue;
+        const QMargins margins = other->windowHandle()->frameMargins();
+        if (!margins.isNull())
+            return margins;
+    }
+    return {};
+}
+
+// Watches a shown window until its frame is known, then places it again.
+class Watcher : public QObject
+{
+public:
+    Watcher(QWidget* window, std::function<void()> place)
+        : QObject(window), m_window(window), m_place(std::move(place))
+    {
+        window->windowHandle()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Expose:
+            break;
+        default:
+            return false;
+        }
+        // Only once shown: on X11 Qt may learn the frame before.
+        const QMargins now = platformMargins(m_window);
+        if (!shown(m_window) || now.isNull())
+            return false;
+        m_window->windowHandle()->removeEventFilter(this);
+        // Again even with the frame expected: some window managers put the
+        // frame, not the inside, where a new window asks to be. Once Qt has
+        // taken in the geometry this event brings.
+        QMetaObject::invokeMethod(m_window, m_place, Qt::QueuedConnection);
+        deleteLater();
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+    std::function<void()> m_place;
+};
+
 #ifdef ROLLWRIGHT_HAVE_XCB
 
 struct FreeDeleter
@@ -93,37 +150,17 @@ public:
     const std::optional<QMargins>& answer() const { return m_answer; }
     void answered(const QMargins& extents) { m_answer = extents; }
 
-    // Makes `placement` again just before the first show; `correction`
-    // makes it after the show, unless the answer has come by then.
-    void placeAgainAtShow(std::function<void()> placement, QObject* correction)
-    {
-        m_placement = std::move(placement);
-        m_correction = correction;
-    }
+    // Makes `placement` just before the first show.
+    void placeAtShow(std::function<void()> placement) { m_placement = std::move(placement); }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        // Qt announces the show before it maps the window: placed again
-        // now, the window appears where an answer come since puts it, with
-        // no jump. Not as the answer comes: the window manager sets back a
-        // place given to a window not yet mapped, and Qt learns that.
-        if (event->type() == QEvent::Show && m_window->isWindow()) {
-            if (const std::function<void()> again = std::exchange(m_placement, nullptr)) {
-                if (m_answer)
-                    delete m_correction;
-                again();
-            }
-        }
-        return false;
-    }
+    bool eventFilter(QObject*, QEvent* event) override;
 
 private:
     QWidget* m_window;
     xcb_window_t m_asked = XCB_WINDOW_NONE;
     std::optional<QMargins> m_answer;
     std::function<void()> m_placement;
-    QPointer<QObject> m_correction;
 };
 
 Frame* frameOf(const QWidget* window)
@@ -238,64 +275,26 @@ private:
     QList<QPointer<Frame>> m_waiting;
 };
 
-#endif
-
-// The frame of another window of the program that is shown already, the
-// owner first: the window manager frames the windows of one program alike.
-QMargins standIn(const QWidget* window)
+bool Frame::eventFilter(QObject*, QEvent* event)
 {
-    QList<QWidget*> candidates;
-    if (QWidget* owner = window->parentWidget())
-        candidates << owner->window();
-    candidates << QApplication::topLevelWidgets();
-    for (QWidget* other : std::as_const(candidates)) {
-        if (other == window || !other->isVisible() || !other->windowHandle())
-            continue;
-        const QMargins margins = other->windowHandle()->frameMargins();
-        if (!margins.isNull())
-            return margins;
+    // Qt announces the show before it maps the window: placed now, with what
+    // the window manager has answered by then, the window appears where it
+    // is meant to be. A window not yet mapped is not placed before: the
+    // window manager may set its place back meanwhile, and Qt learns that.
+    if (event->type() == QEvent::Show && m_window->isWindow()) {
+        if (const std::function<void()> placement = std::exchange(m_placement, nullptr)) {
+            xcb_connection_t* connection = x11Connection();
+            if (connection && m_asked == static_cast<xcb_window_t>(m_window->internalWinId()))
+                Answers::of(connection)->look(this);
+            placement();
+            if (!isKnown(m_window))
+                new Watcher(m_window, placement);
+        }
     }
-    return {};
+    return false;
 }
 
-// Watches a shown window until its frame is known, then places it again.
-class Watcher : public QObject
-{
-public:
-    Watcher(QWidget* window, std::function<void()> place)
-        : QObject(window), m_window(window), m_place(std::move(place))
-    {
-        window->windowHandle()->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        switch (event->type()) {
-        case QEvent::Move:
-        case QEvent::Resize:
-        case QEvent::Expose:
-            break;
-        default:
-            return false;
-        }
-        // Only once shown: on X11 Qt may learn the frame before.
-        const QMargins now = platformMargins(m_window);
-        if (!shown(m_window) || now.isNull())
-            return false;
-        m_window->windowHandle()->removeEventFilter(this);
-        // Again even with the frame expected: some window managers put the
-        // frame, not the inside, where a new window asks to be. Once Qt has
-        // taken in the geometry this event brings.
-        QMetaObject::invokeMethod(m_window, m_place, Qt::QueuedConnection);
-        deleteLater();
-        return false;
-    }
-
-private:
-    QWidget* m_window;
-    std::function<void()> m_place;
-};
+#endif
 
 // What the window manager has answered so far for the unmapped window; it is
 // asked now if it was not asked about the native window the window has.
@@ -364,24 +363,17 @@ void place(QWidget* window, const std::function<void()>& place)
     if (windowSystemPlaces())
         return;
 #ifdef ROLLWRIGHT_HAVE_XCB
-    // Asked while the window was built, the window manager has answered by
-    // now as a rule: read once, and placed by the answer from the start.
-    Frame* frame = frameOf(window);
-    xcb_connection_t* connection = x11Connection();
-    if (frame && connection && !shown(window) &&
-        frame->asked() == static_cast<xcb_window_t>(window->internalWinId()))
-        Answers::of(connection)->look(frame);
+    if (window->isWindow() && onX11() && !shown(window)) {
+        prepare(window);
+        if (Frame* frame = frameOf(window)) {
+            frame->placeAtShow(place);
+            return;
+        }
+    }
 #endif
     place();
-    QObject* correction = nullptr;
     if (!isKnown(window))
-        correction = new Watcher(window, place);
-#ifdef ROLLWRIGHT_HAVE_XCB
-    if ((frame = frameOf(window)))
-        frame->placeAgainAtShow(place, correction);
-#else
-    Q_UNUSED(correction);
-#endif
+        new Watcher(window, place);
 }
 
 } // namespace WindowFrame

@@ -34,11 +34,12 @@ bool isKnown(const QWidget* window);
 // that centre dialogs over their owner do so.
 bool windowSystemPlaces();
 
-// Runs `place` now and, unless the frame was known, again when the window
-// manager's answer comes before the first show, and once more when the
-// window first appears: a window placed by its outer size ends where it
-// means to be, whatever its window manager. Does nothing where the window
-// system places windows.
+// Runs `place` as the window is about to be shown for the first time (at
+// once if it is shown already, or where the window system frames a window
+// before it is placed), with the frame as well as it is known then, and once
+// more when the window first appears with a frame `place` could not know: a
+// window placed by its outer size ends where it means to be, whatever its
+// window manager. Does nothing where the window system places windows.
 void place(QWidget* window, const std::function<void()>& place);
 
 } // namespace WindowFrame

@@ -77,9 +77,9 @@ private slots:
     // Placed by its outer size, frame and title bar included: here with the
     // frame's lower right corner on a chosen point. Asked while the window
     // is still being built, the window manager gives the answer it gives
-    // when asked at the placement. The placement never waits for the answer:
-    // asked then, the answer comes among the events that follow, and places
-    // the window again before it is shown.
+    // when asked at the placement. Placing never waits for the answer: it
+    // comes among the events that follow, and the window is placed by it as
+    // it is shown.
     void aWindowPlacedByItsOuterSizeEndsWhereItMeant()
     {
         QFETCH(bool, askedEarly);
