@@ -4,6 +4,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 // On Wayland a program may bring a window forward only with a token from the
@@ -12,10 +14,12 @@ class QWidget;
 // starts, or with its request, and activates its window with it.
 namespace ActivationToken {
 
-// A token for the window, or an empty string where the window system needs
-// none (X11) or the compositor offers no activation (weston 10). Waits at
-// most a moment for the compositor's answer.
-QString requestFor(const QWidget* window);
+// Asks for a token for the window and hands it to `then`: an empty one at
+// once where the window system needs none (X11), else the compositor's once
+// it answers, or an empty one where it offers no activation (weston 10) or
+// has not answered within half a second. Returns at once: the program goes
+// on handling events while the compositor answers.
+void request(const QWidget* window, std::function<void(const QString& token)> then);
 
 // Whether a token may be used and passed on: real ones are a few dozen
 // printable ASCII characters. A compositor drops the client that hands it a

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <stdexcept>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -35,6 +36,10 @@ QByteArray& standIn()
 QProcess* viewer = nullptr;
 QPointer<QWidget> asker;
 QByteArray said;
+// While the viewer waits for its activation token: the requests made
+// meanwhile, handed to it once it runs.
+bool starting = false;
+QByteArray meanwhile;
 
 QString tr(const char* text)
 {
@@ -114,10 +119,6 @@ void start(QWidget* owner, const QByteArray& collection, Command command)
     // token asked for this request lets it come forward.
     environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*=false"));
     environment.remove(QStringLiteral("XDG_ACTIVATION_TOKEN"));
-    const QString token = ActivationToken::requestFor(owner);
-    if (ActivationToken::isSound(token.toUtf8()))
-        environment.insert(QStringLiteral("XDG_ACTIVATION_TOKEN"), token);
-    process->setProcessEnvironment(environment);
 #ifdef Q_OS_UNIX
     // A session of its own: the terminal's or the group's SIGHUP and SIGINT
     // leave it alone, and writing to a standard error nobody reads any more
@@ -145,11 +146,27 @@ void start(QWidget* owner, const QByteArray& collection, Command command)
         viewer->deleteLater();
     viewer = process;
     said.clear();
-    process->start(QIODevice::ReadWrite);
+    starting = true;
+    ActivationToken::request(owner, [process, environment, folder](const QString& token) mutable {
+        if (ActivationToken::isSound(token.toUtf8()))
+            environment.insert(QStringLiteral("XDG_ACTIVATION_TOKEN"), token);
+        process->setProcessEnvironment(environment);
+        process->start(QIODevice::ReadWrite);
 #ifdef Q_OS_UNIX
-    if (folder >= 0)
-        ::close(folder);
+        if (folder >= 0)
+            ::close(folder);
 #endif
+        starting = false;
+        if (!meanwhile.isEmpty())
+            process->write(std::exchange(meanwhile, QByteArray()));
+    });
+}
+
+QByteArray remoteCommand(Command command)
+{
+    // Focusing the Index selects what its Look-for field holds, so that
+    // typing starts afresh; Assistant comes forward after each command.
+    return command == PartialKey ? "show index\n" : "show contents;setSource index.html\n";
 }
 
 } // namespace
@@ -157,11 +174,12 @@ void start(QWidget* owner, const QByteArray& collection, Command command)
 void request(QWidget* owner, const QByteArray& collection, Command command)
 {
     asker = owner;
+    if (starting) {
+        meanwhile += remoteCommand(command);
+        return;
+    }
     if (viewer && viewer->state() != QProcess::NotRunning) {
-        // Focusing the Index selects what its Look-for field holds, so that
-        // typing starts afresh; Assistant comes forward after each command.
-        viewer->write(command == PartialKey ? "show index\n"
-                                            : "show contents;setSource index.html\n");
+        viewer->write(remoteCommand(command));
         // Written at once where the viewer already reads, without waiting, so
         // that an Exit right after the request does not drop it.
         viewer->waitForBytesWritten(0);

@@ -2,6 +2,7 @@
 #include <forms/MessageBox.h>
 #include <forms/Program.h>
 #include <forms/Twips.h>
+#include <forms/WindowFrame.h>
 #include <settings/ProgramDirectory.h>
 
 #include <QApplication>
@@ -96,6 +97,9 @@ void showModal(QDialog* window, QWidget* owner, const std::function<void()>& loa
     window->setParent(owner, window->windowFlags());
     window->setWindowModality(Qt::ApplicationModal);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    // With its owner and flags it has the native window it is shown in: the
+    // window manager is asked for its frame while it loads.
+    WindowFrame::prepare(window);
     load();
     window->exec();
 }

@@ -21,14 +21,17 @@ int outerHeight(const QWidget* window)
 void moveWindow(QWidget* window, float leftTwips, float topTwips)
 {
     const QPoint corner(toPixels(leftTwips), toPixels(topTwips));
-    if (window->isVisible()) {
+    // Shown by the window system, not merely about to be (Qt says a window
+    // is visible while it announces the show).
+    const QWindow* handle = window->windowHandle();
+    if (handle && handle->isVisible()) {
         // The frame's corner, always asked of the window system: QWidget::move
         // skips a move to where its own, possibly stale, idea of the frame is.
         window->windowHandle()->setFramePosition(corner);
         return;
     }
-    // Before the first show Qt places the inside where move() asks; the
-    // frame the window will get goes around it.
+    // Until the window system shows it, Qt places the inside where asked;
+    // the frame the window will get goes around it.
     const QMargins frame = WindowFrame::of(window);
     window->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), window->size()));
 }

@@ -2,34 +2,28 @@
 #include <forms/WindowFrame.h>
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPointer>
-#include <QThread>
 #include <QWidget>
 #include <QWindow>
 
-#include <algorithm>
-
 #ifdef ROLLWRIGHT_HAVE_XCB
-#include <QGuiApplication>
+#include <QAbstractNativeEventFilter>
 
 #include <xcb/xcb.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <utility>
 #endif
 
 namespace WindowFrame {
 
 namespace {
-
-constexpr const char* AnswerProperty = "_rollwright_frame_answer";
 
 bool onX11()
 {
@@ -45,189 +39,20 @@ void makeNative(const QWidget* window)
         const_cast<QWidget*>(window)->createWinId();
 }
 
+// Shown by the window system, not merely about to be: Qt says a window is
+// visible while it announces the show, before it maps the window.
+bool shown(const QWidget* window)
+{
+    const QWindow* handle = window->windowHandle();
+    return handle && handle->isVisible();
+}
+
 QMargins platformMargins(const QWidget* window)
 {
     makeNative(window);
     const QWindow* handle = window->windowHandle();
     return handle ? handle->frameMargins() : QMargins();
 }
-
-#ifdef ROLLWRIGHT_HAVE_XCB
-
-constexpr const char* QuestionProperty = "_rollwright_frame_question";
-
-struct FreeDeleter
-{
-    void operator()(void* p) const { std::free(p); }
-};
-template <class T> using Reply = std::unique_ptr<T, FreeDeleter>;
-
-struct Atoms
-{
-    xcb_atom_t request = XCB_ATOM_NONE, supported = XCB_ATOM_NONE, extents = XCB_ATOM_NONE;
-};
-
-// Interned together, in one round trip, and once per connection.
-Atoms atoms(xcb_connection_t* connection)
-{
-    static xcb_connection_t* known = nullptr;
-    static Atoms cached;
-    if (connection == known)
-        return cached;
-    const char* names[] = {"_NET_REQUEST_FRAME_EXTENTS", "_NET_SUPPORTED", "_NET_FRAME_EXTENTS"};
-    xcb_intern_atom_cookie_t cookies[3];
-    for (int i = 0; i < 3; ++i)
-        cookies[i] =
-            xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(names[i])), names[i]);
-    xcb_atom_t found[3];
-    for (int i = 0; i < 3; ++i) {
-        const Reply<xcb_intern_atom_reply_t> reply(
-            xcb_intern_atom_reply(connection, cookies[i], nullptr));
-        found[i] = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    }
-    cached = {found[0], found[1], found[2]};
-    known = connection;
-    return cached;
-}
-
-xcb_get_property_cookie_t askExtents(xcb_connection_t* connection, xcb_window_t window,
-                                     xcb_atom_t property)
-{
-    return xcb_get_property(connection, 0, window, property, XCB_ATOM_CARDINAL, 0, 4);
-}
-
-// The window's _NET_FRAME_EXTENTS: left, right, top, bottom.
-std::optional<QMargins> frameExtents(xcb_connection_t* connection, xcb_get_property_cookie_t cookie)
-{
-    const Reply<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(connection, cookie, nullptr));
-    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
-        return std::nullopt;
-    const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
-    return QMargins(static_cast<int>(v[0]), static_cast<int>(v[2]), static_cast<int>(v[1]),
-                    static_cast<int>(v[3]));
-}
-
-xcb_window_t nativeWindow(QWidget* window)
-{
-    makeNative(window);
-    return static_cast<xcb_window_t>(window->internalWinId());
-}
-
-// _NET_REQUEST_FRAME_EXTENTS sent for an unmapped window: the window
-// manager answers while the program goes on, and the answer is collected
-// when the window is placed.
-class Question : public QObject
-{
-public:
-    Question(QWidget* window, xcb_connection_t* connection)
-        : QObject(window), m_connection(connection), m_window(nativeWindow(window)),
-          m_atoms(atoms(connection))
-    {
-        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-        xcb_client_message_event_t message{};
-        message.response_type = XCB_CLIENT_MESSAGE;
-        message.format = 32;
-        message.window = m_window;
-        message.type = m_atoms.request;
-        xcb_send_event(connection, 0, root,
-                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                       reinterpret_cast<const char*>(&message));
-        // Whether it offers to answer at all: a window manager that does
-        // not ignores the request.
-        m_supported =
-            xcb_get_property(connection, 0, root, m_atoms.supported, XCB_ATOM_ATOM, 0, 4096);
-        xcb_flush(connection);
-        window->setProperty(QuestionProperty, QVariant::fromValue(static_cast<QObject*>(this)));
-    }
-    ~Question() override
-    {
-        if (m_supported)
-            xcb_discard_reply(m_connection, m_supported->sequence);
-    }
-    Question(const Question&) = delete;
-    Question& operator=(const Question&) = delete;
-
-    // The answer, waiting a little for it if it has not come yet. Null when
-    // the window manager does not answer.
-    QMargins answer()
-    {
-        xcb_get_property_cookie_t poll = askExtents(m_connection, m_window, m_atoms.extents);
-        const Reply<xcb_get_property_reply_t> list(
-            xcb_get_property_reply(m_connection, *m_supported, nullptr));
-        m_supported.reset();
-        if (!list || list->format != 32 || !offers(list.get())) {
-            xcb_discard_reply(m_connection, poll.sequence);
-            return {};
-        }
-        // A window manager that offers this answers at once, but may be
-        // busy: it is asked again soon, then less often. A window manager
-        // that misses the deadline costs one correction after the show.
-        const QDeadlineTimer deadline(300);
-        std::chrono::microseconds pause(250);
-        for (;;) {
-            if (const auto extents = frameExtents(m_connection, poll))
-                return *extents;
-            if (deadline.hasExpired())
-                return {};
-            QThread::usleep(static_cast<unsigned long>(pause.count()));
-            pause = std::min(pause * 2, std::chrono::microseconds(2000));
-            poll = askExtents(m_connection, m_window, m_atoms.extents);
-        }
-    }
-
-    bool isAbout(const QWidget* window) const
-    {
-        return static_cast<xcb_window_t>(window->internalWinId()) == m_window;
-    }
-
-private:
-    bool offers(xcb_get_property_reply_t* list) const
-    {
-        const auto* listed = static_cast<const xcb_atom_t*>(xcb_get_property_value(list));
-        const int count = xcb_get_property_value_length(list) / 4;
-        return std::find(listed, listed + count, m_atoms.request) != listed + count;
-    }
-
-    xcb_connection_t* m_connection;
-    xcb_window_t m_window;
-    Atoms m_atoms;
-    std::optional<xcb_get_property_cookie_t> m_supported;
-};
-
-xcb_connection_t* x11Connection()
-{
-    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-Question* questionOf(const QWidget* window)
-{
-    return static_cast<Question*>(window->property(QuestionProperty).value<QObject*>());
-}
-
-// The window manager's answer for the unmapped window, asked now if it was
-// not asked before. Null when it does not answer.
-QMargins askWindowManager(QWidget* window)
-{
-    xcb_connection_t* connection = x11Connection();
-    if (!connection)
-        return {};
-    Question* question = questionOf(window);
-    // New flags give the window a new native window, which was not asked about.
-    if (question && !question->isAbout(window)) {
-        delete question;
-        question = nullptr;
-    }
-    if (!question)
-        question = new Question(window, connection);
-    const QMargins answer = question->answer();
-    window->setProperty(QuestionProperty, QVariant());
-    delete question;
-    return answer;
-}
-
-#endif
 
 // The frame of another window of the program that is shown already, the
 // owner first: the window manager frames the windows of one program alike.
@@ -268,8 +93,9 @@ protected:
         default:
             return false;
         }
+        // Only once shown: on X11 Qt may learn the frame before.
         const QMargins now = platformMargins(m_window);
-        if (now.isNull())
+        if (!shown(m_window) || now.isNull())
             return false;
         m_window->windowHandle()->removeEventFilter(this);
         // Again even with the frame expected: some window managers put the
@@ -285,19 +111,205 @@ private:
     std::function<void()> m_place;
 };
 
-// What the window manager answered before the first show, asked once.
+#ifdef ROLLWRIGHT_HAVE_XCB
+
+struct FreeDeleter
+{
+    void operator()(void* p) const { std::free(p); }
+};
+template <class T> using Reply = std::unique_ptr<T, FreeDeleter>;
+
+xcb_connection_t* x11Connection()
+{
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+// What the window manager was asked about one window before its first show,
+// what it answered, and the placement to make again once it has.
+class Frame : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Frame(QWidget* window) : QObject(window), m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+    QWidget* window() const { return m_window; }
+
+    // The native window asked about: new flags give the window a new one,
+    // and an answer about the old one no longer holds.
+    xcb_window_t asked() const { return m_asked; }
+    void askedAbout(xcb_window_t native)
+    {
+        m_asked = native;
+        m_answer.reset();
+    }
+
+    const std::optional<QMargins>& answer() const { return m_answer; }
+    void answered(const QMargins& extents) { m_answer = extents; }
+
+    // Makes `placement` just before the first show.
+    void placeAtShow(std::function<void()> placement) { m_placement = std::move(placement); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override;
+
+private:
+    QWidget* m_window;
+    xcb_window_t m_asked = XCB_WINDOW_NONE;
+    std::optional<QMargins> m_answer;
+    std::function<void()> m_placement;
+};
+
+Frame* frameOf(const QWidget* window)
+{
+    return window->findChild<Frame*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// Sends _NET_REQUEST_FRAME_EXTENTS and takes the window manager's answer
+// from the PropertyNotify that Qt reads among its other X events: nobody
+// waits for a window manager, which may answer late or never. One per
+// program, as its connection to the X server is.
+class Answers : public QObject, public QAbstractNativeEventFilter
+{
+    Q_OBJECT
+
+public:
+    explicit Answers(xcb_connection_t* connection) : QObject(qApp), m_connection(connection)
+    {
+        // Interned together, in one round trip.
+        const char* names[] = {"_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS"};
+        xcb_intern_atom_cookie_t cookies[2];
+        for (int i = 0; i < 2; ++i)
+            cookies[i] = xcb_intern_atom(connection, 0,
+                                         static_cast<uint16_t>(std::strlen(names[i])), names[i]);
+        xcb_atom_t* found[] = {&m_request, &m_extents};
+        for (int i = 0; i < 2; ++i) {
+            const Reply<xcb_intern_atom_reply_t> reply(
+                xcb_intern_atom_reply(connection, cookies[i], nullptr));
+            *found[i] = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        }
+        qApp->installNativeEventFilter(this);
+    }
+
+    static Answers* of(xcb_connection_t* connection)
+    {
+        auto* answers = qApp->findChild<Answers*>(QString(), Qt::FindDirectChildrenOnly);
+        return answers ? answers : new Answers(connection);
+    }
+
+    void ask(Frame* frame, xcb_window_t window)
+    {
+        frame->askedAbout(window);
+        m_waiting.removeAll(nullptr);
+        if (!m_waiting.contains(frame))
+            m_waiting << frame;
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
+        xcb_client_message_event_t message{};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = window;
+        message.type = m_request;
+        xcb_send_event(m_connection, 0, root,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char*>(&message));
+        xcb_flush(m_connection);
+    }
+
+    // The answer if the window manager has given it by now: the X server
+    // tells what the window holds, without waiting for the window manager.
+    void look(Frame* frame)
+    {
+        if (frame->answer() || frame->asked() == XCB_WINDOW_NONE)
+            return;
+        if (const auto extents = read(frame->asked()))
+            take(frame, *extents);
+    }
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
+    {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
+            return false;
+        const auto* notify = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+        if (notify->atom != m_extents || notify->state != XCB_PROPERTY_NEW_VALUE)
+            return false;
+        const QList<QPointer<Frame>> waiting = m_waiting;
+        for (Frame* frame : waiting) {
+            if (frame && frame->asked() == notify->window && !frame->answer()) {
+                if (const auto extents = read(notify->window))
+                    take(frame, *extents);
+            }
+        }
+        return false; // Qt takes the new frame in as well
+    }
+
+private:
+    // The window's _NET_FRAME_EXTENTS: left, right, top, bottom.
+    std::optional<QMargins> read(xcb_window_t window) const
+    {
+        const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+            m_connection,
+            xcb_get_property(m_connection, 0, window, m_extents, XCB_ATOM_CARDINAL, 0, 4),
+            nullptr));
+        if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
+            return std::nullopt;
+        const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
+        return QMargins(static_cast<int>(v[0]), static_cast<int>(v[2]), static_cast<int>(v[1]),
+                        static_cast<int>(v[3]));
+    }
+
+    void take(Frame* frame, const QMargins& extents)
+    {
+        frame->answered(extents);
+        m_waiting.removeAll(frame);
+    }
+
+    xcb_connection_t* m_connection;
+    xcb_atom_t m_request = XCB_ATOM_NONE;
+    xcb_atom_t m_extents = XCB_ATOM_NONE;
+    QList<QPointer<Frame>> m_waiting;
+};
+
+bool Frame::eventFilter(QObject*, QEvent* event)
+{
+    // Qt announces the show before it maps the window: placed now, with what
+    // the window manager has answered by then, the window appears where it
+    // is meant to be. A window not yet mapped is not placed before: the
+    // window manager may set its place back meanwhile, and Qt learns that.
+    if (event->type() == QEvent::Show && m_window->isWindow()) {
+        if (const std::function<void()> placement = std::exchange(m_placement, nullptr)) {
+            xcb_connection_t* connection = x11Connection();
+            if (connection && m_asked == static_cast<xcb_window_t>(m_window->internalWinId()))
+                Answers::of(connection)->look(this);
+            placement();
+            if (!isKnown(m_window))
+                new Watcher(m_window, placement);
+        }
+    }
+    return false;
+}
+
+#endif
+
+// What the window manager has answered so far for the unmapped window; it is
+// asked now if it was not asked about the native window the window has.
+// Null while no answer has come, or where none will.
 QMargins answered(const QWidget* window)
 {
-    const QVariant cached = window->property(AnswerProperty);
-    if (cached.isValid())
-        return cached.value<QMargins>();
-    QMargins answer;
 #ifdef ROLLWRIGHT_HAVE_XCB
-    answer = askWindowManager(const_cast<QWidget*>(window));
+    prepare(const_cast<QWidget*>(window));
+    const Frame* frame = frameOf(window);
+    return frame && frame->answer() ? *frame->answer() : QMargins();
+#else
+    Q_UNUSED(window);
+    return {};
 #endif
-    const_cast<QWidget*>(window)->setProperty(AnswerProperty,
-                                              QVariant::fromValue(answer)); // a cache
-    return answer;
 }
 
 } // namespace
@@ -305,11 +317,18 @@ QMargins answered(const QWidget* window)
 void prepare(QWidget* window)
 {
 #ifdef ROLLWRIGHT_HAVE_XCB
-    if (!window->isWindow() || !onX11() || window->isVisible() ||
-        window->property(AnswerProperty).isValid() || questionOf(window))
+    if (!window->isWindow() || !onX11() || shown(window))
         return;
-    if (xcb_connection_t* connection = x11Connection())
-        new Question(window, connection);
+    xcb_connection_t* connection = x11Connection();
+    if (!connection)
+        return;
+    makeNative(window);
+    const auto native = static_cast<xcb_window_t>(window->internalWinId());
+    Frame* frame = frameOf(window);
+    if (!frame)
+        frame = new Frame(window);
+    if (frame->asked() != native)
+        Answers::of(connection)->ask(frame, native);
 #else
     Q_UNUSED(window);
 #endif
@@ -318,7 +337,7 @@ void prepare(QWidget* window)
 bool isKnown(const QWidget* window)
 {
     // Only X11 frames a window after the program has placed it.
-    if (!window->isWindow() || !onX11() || window->isVisible())
+    if (!window->isWindow() || !onX11() || shown(window))
         return true;
     return !platformMargins(window).isNull() || !answered(window).isNull();
 }
@@ -328,7 +347,7 @@ QMargins of(const QWidget* window)
     if (!window->isWindow())
         return {};
     const QMargins platform = platformMargins(window);
-    if (!platform.isNull() || !onX11() || window->isVisible())
+    if (!platform.isNull() || !onX11() || shown(window))
         return platform;
     if (const QMargins answer = answered(window); !answer.isNull())
         return answer;
@@ -404,10 +423,22 @@ void place(QWidget* window, const std::function<void()>& place)
         fitCaption(window);
         return;
     }
+#ifdef ROLLWRIGHT_HAVE_XCB
+    if (window->isWindow() && onX11() && !shown(window)) {
+        prepare(window);
+        if (Frame* frame = frameOf(window)) {
+            frame->placeAtShow(place);
+            return;
+        }
+    }
+#endif
     place();
-    if (isKnown(window))
-        return;
-    new Watcher(window, place);
+    if (!isKnown(window))
+        new Watcher(window, place);
 }
 
 } // namespace WindowFrame
+
+#ifdef ROLLWRIGHT_HAVE_XCB
+#include "WindowFrame.moc"
+#endif

@@ -13,9 +13,10 @@ class QWidget;
 namespace WindowFrame {
 
 // The frame as well as it is known: the window system's own once it knows
-// it. Before the first show an X11 window manager that offers to is asked
-// (it answers at once, or the program goes on after a short wait); failing
-// that, the frame of a window of the program that is shown already stands in.
+// it. Before the first show, an X11 window manager's answer once it has come
+// (it is asked if it was not); until then the frame of a window of the
+// program that is shown already stands in. Never waits for the window
+// manager.
 QMargins of(const QWidget* window);
 
 // Asks the window system now for the frame it will give the window, so that
@@ -43,10 +44,13 @@ int captionWidth(const QWidget* window);
 // Widens a window narrower than captionWidth() to it.
 void fitCaption(QWidget* window);
 
-// Runs `place` now, and once more when the window first appears with a frame
-// other than the one `place` could see: a window placed by its outer size
-// ends where it means to be, whatever its window manager. Where the window
-// system places windows it only fits the window to its caption.
+// Runs `place` as the window is about to be shown for the first time (at
+// once if it is shown already, or where the window system frames a window
+// before it is placed), with the frame as well as it is known then, and once
+// more when the window first appears with a frame `place` could not know: a
+// window placed by its outer size ends where it means to be, whatever its
+// window manager. Where the window system places windows it only fits the window to its
+// caption.
 void place(QWidget* window, const std::function<void()>& place);
 
 } // namespace WindowFrame
