@@ -105,13 +105,11 @@ private slots:
         QDeadlineTimer deadline(5000);
         connect(&poll, &QTimer::timeout, &owner, [&] {
             QWidget* box = QApplication::activeModalWidget();
-            if (box && !deadline.hasExpired() && !box->windowHandle()->isExposed())
+            if (!box || (!deadline.hasExpired() && !box->windowHandle()->isExposed()))
                 return;
-            if (box) {
-                width = box->width();
-                frame = box->windowHandle()->frameMargins();
-                box->close();
-            }
+            width = box->width();
+            frame = box->windowHandle()->frameMargins();
+            box->close();
         });
         poll.start(20);
         MessageBox::show(&owner, QStringLiteral("No."), MessageBox::Plain, caption);
@@ -121,9 +119,10 @@ private slots:
         const int text = QFontMetrics(font).horizontalAdvance(caption);
         const int bar = width + frame.left() + frame.right();
         const int minimise = bar - (3 * 18 + 2 * 5 + 8 + 5);
-        QVERIFY2((bar + text) / 2 <= minimise,
+        const int captionEnd = (bar + text) / 2;
+        QVERIFY2(captionEnd <= minimise,
                  qPrintable(QStringLiteral("the caption ends at %1, Minimise begins at %2")
-                                .arg((bar + text) / 2)
+                                .arg(captionEnd)
                                 .arg(minimise)));
     }
 

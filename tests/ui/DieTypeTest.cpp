@@ -4,9 +4,9 @@
 #include <forms/Twips.h>
 
 #include "MainWindowFixture.h"
+#include "WindowChecks.h"
 
 #include <QScopeGuard>
-#include <QStyleOptionButton>
 
 #include <support/PaintedContrast.h>
 
@@ -123,22 +123,13 @@ private slots:
         QApplication::setPalette(palette);
         f.chooseDieType(4);
         const QImage shot = f.window->grab().toImage();
-        const qreal ratio = shot.devicePixelRatio();
         QStringList faint;
-        for (int i = 0; i < 12; ++i) {
-            QRadioButton* option = f.dieType(i);
-            QStyleOptionButton styleOption;
-            styleOption.initFrom(option);
-            const QRect indicator = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator,
-                                                                    &styleOption, option);
+        for (const auto& [option, area] : WindowChecks::indicators(f.window, shot)) {
             // The circle's top, where the rim runs and a chosen button's dot
             // does not reach; the group's colour just above the button.
-            const QPoint origin = option->mapTo(f.window, QPoint(0, 0));
-            const QRect rim(
-                QPoint(int((origin.x() + indicator.left()) * ratio), int(origin.y() * ratio)),
-                QSize(int(indicator.width() * ratio), int(4 * ratio)));
-            const QColor group = shot.pixelColor(rim.left(), rim.top() - 2);
-            const double contrast = strongestContrast(shot, rim, group);
+            const QRect rim(area.topLeft(), QSize(area.width(), int(4 * shot.devicePixelRatio())));
+            const double contrast =
+                strongestContrast(shot, rim, shot.pixelColor(rim.left(), rim.top() - 2));
             if (contrast < 3.0)
                 faint
                     << QStringLiteral("%1 %2:1").arg(option->objectName()).arg(contrast, 0, 'f', 1);

@@ -181,13 +181,13 @@ inline QStringList missingBorders(QWidget* window)
     return missing;
 }
 
-// The option buttons whose circle is cut: on the window as rendered, its
-// painted rows span less than its painted columns.
-inline QStringList cutIndicators(QWidget* window)
+// Each visible option button of the window with its circle's place on
+// `shot`, the window as rendered, in device pixels: the circle's columns and
+// the button's rows.
+inline QList<std::pair<QRadioButton*, QRect>> indicators(QWidget* window, const QImage& shot)
 {
-    const QImage shot = window->grab().toImage();
     const qreal ratio = shot.devicePixelRatio();
-    QStringList cut;
+    QList<std::pair<QRadioButton*, QRect>> found;
     for (QRadioButton* option : window->findChildren<QRadioButton*>()) {
         if (!option->isVisibleTo(window))
             continue;
@@ -196,16 +196,28 @@ inline QStringList cutIndicators(QWidget* window)
         const QRect indicator =
             option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &styleOption, option);
         const QPoint origin = option->mapTo(window, QPoint(0, 0));
-        // The columns of the circle, and rows a little beyond the button.
-        const int left = int(std::floor((origin.x() + indicator.left()) * ratio));
-        const int right = int(std::ceil((origin.x() + indicator.right() + 1) * ratio)) - 1;
-        const int top = int(std::floor(origin.y() * ratio)) - 2;
-        const int bottom = int(std::ceil((origin.y() + option->height()) * ratio)) + 1;
-        // The group's own colour, as painted above the button.
-        const QColor background = shot.pixelColor(left, top);
+        found.append(
+            {option, QRect(QPoint(int(std::floor((origin.x() + indicator.left()) * ratio)),
+                                  int(std::floor(origin.y() * ratio))),
+                           QPoint(int(std::ceil((origin.x() + indicator.right() + 1) * ratio)) - 1,
+                                  int(std::ceil((origin.y() + option->height()) * ratio)) - 1))});
+    }
+    return found;
+}
+
+// The option buttons whose circle is cut: on the window as rendered, its
+// painted rows span less than its painted columns.
+inline QStringList cutIndicators(QWidget* window)
+{
+    const QImage shot = window->grab().toImage();
+    QStringList cut;
+    for (const auto& [option, area] : indicators(window, shot)) {
+        // Rows a little beyond the button; the group's own colour above it.
+        const QRect around = area.adjusted(0, -2, 0, 2);
+        const QColor background = shot.pixelColor(around.topLeft());
         QRect ink;
-        for (int y = top; y <= bottom; ++y) {
-            for (int x = left; x <= right; ++x) {
+        for (int y = around.top(); y <= around.bottom(); ++y) {
+            for (int x = around.left(); x <= around.right(); ++x) {
                 if (shot.pixelColor(x, y) != background)
                     ink |= QRect(x, y, 1, 1);
             }
