@@ -6,6 +6,7 @@
 
 #include "MainWindowFixture.h"
 
+#include <QAction>
 #include <QMenu>
 
 class GermanStartTest : public QObject
@@ -35,6 +36,16 @@ private slots:
         const QByteArray help = AppSettings::get().helpFile;
         QVERIFY2(help.endsWith("/de/Rollwright.hlp") && QFile::exists(QFile::decodeName(help)),
                  help);
+        AppSettings settings = AppSettings::get();
+        settings.helpFile.clear();
+        AppSettings::set(settings);
+        m_main.find<QAction>("mnuHelpContents")->trigger();
+        settings.helpFile = help;
+        AppSettings::set(settings);
+        QCOMPARE(m_main.boxes.size(), 2);
+        QCOMPARE(m_main.boxes[1].text,
+                 QStringLiteral("Der Hilfeinhalt kann nicht angezeigt werden. "
+                                "Die Hilfedatei von Rollwright fehlt."));
     }
 
     // The fields' own menu comes from Qt, in Qt's translation.
